@@ -1,0 +1,16 @@
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+# kovelund_add_test(<name> <source> LIBS <targets...>): one test file per unit, run by ctest.
+# Every test gets its own log directory so no test writes beside the build's binaries.
+function(kovelund_add_test name source)
+  cmake_parse_arguments(arg "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${source})
+  target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE KOVELUND_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
+  kovelund_warnings(${name})
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "KOVELUND_LOG_DIR=${CMAKE_BINARY_DIR}/test-logs/${name}"
+    DISCOVERY_TIMEOUT 30)
+endfunction()
