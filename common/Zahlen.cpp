@@ -135,12 +135,12 @@ std::optional<double> DeutscheZahl(std::string_view roh) {
         ++i;
     }
     bool ziffern = false;
-    // Grouping points may stand between the digits of the integer part only.
+    // Grouping points may follow any digit of the integer part; they carry no value.
     for (; i < text.size(); ++i) {
         if (IstZiffer(text[i])) {
             einfach += text[i];
             ziffern = true;
-        } else if (text[i] == '.' && ziffern && i + 1 < text.size() && IstZiffer(text[i + 1])) {
+        } else if (text[i] == '.' && ziffern) {
             continue;
         } else {
             break;

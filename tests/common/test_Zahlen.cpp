@@ -46,7 +46,8 @@ TEST(DeutscheZahl, AcceptsOnlyWholeGermanNumbers) {
     EXPECT_EQ(DeutscheZahl(" -3,5 "), -3.5);
     EXPECT_EQ(DeutscheZahl(",5"), 0.5);
     EXPECT_EQ(DeutscheZahl("1,5E3"), 1500);
-    EXPECT_EQ(DeutscheZahl("12."), std::nullopt);
+    EXPECT_EQ(DeutscheZahl("12."), 12);
+    EXPECT_EQ(DeutscheZahl(".5"), std::nullopt);
     EXPECT_EQ(DeutscheZahl("12a"), std::nullopt);
     EXPECT_EQ(DeutscheZahl("-"), std::nullopt);
     EXPECT_EQ(DeutscheZahl("1-2"), std::nullopt);
