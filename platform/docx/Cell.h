@@ -1,0 +1,36 @@
+#pragma once
+// One cell of a table, addressed as the word processor does: row, and position of the cell within
+// its row (not the grid column).
+
+#include "platform/docx/Range.h"
+
+namespace kovelund::docx {
+
+/// Width rule of SetWidth: 0 = the neighbours keep their widths (the row grows or shrinks).
+enum WidthRule { RuleFixedNeighbours = 0 };
+
+class Cell {
+public:
+    Cell() = default;
+    Cell(detail::DocumentState* doc, detail::Node cell) : doc_(doc), cell_(cell) {}
+
+    /// The whole cell; its text ends with CR + char 7.
+    docx::Range Range() const;
+    /// Sets the cell's width in points (rounded once to twentieths) and rebuilds the table's grid;
+    /// a negative width or another rule than 0 throws 5843.
+    void SetWidth(double points, int rule);
+    /// Selects this cell.
+    void Select() const;
+    /// 1-based row of the cell in its table.
+    int Row() const;
+    /// 1-based position of the cell in its row.
+    int Column() const;
+    detail::Node Node() const { return cell_; }
+    bool operator==(const Cell& other) const { return cell_ == other.cell_; }
+
+private:
+    detail::DocumentState* doc_ = nullptr;
+    detail::Node cell_ = nullptr;
+};
+
+} // namespace kovelund::docx
