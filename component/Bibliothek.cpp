@@ -1,0 +1,146 @@
+#include "component/Auftragskontext.h"
+#include "component/KV.h"
+#include "component/kovelund.h"
+#include "platform/dao/Workspace.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+
+struct kovelund_kv {
+    std::unique_ptr<kovelund::KV> kv;
+    std::string fehler;
+};
+
+namespace {
+
+using namespace kovelund;
+
+struct Eigenschaft {
+    Variant (KV::*lesen)() const;
+    void (KV::*schreiben)(const Variant&);
+};
+
+const std::map<std::string, Eigenschaft, std::less<>>& Eigenschaften() {
+    static const std::map<std::string, Eigenschaft, std::less<>> eigenschaften{
+        {"Flurstücksnummer", {&KV::Flurstücksnummer, &KV::SetFlurstücksnummer}},
+        {"Fläche", {&KV::Fläche, &KV::SetFläche}},
+        {"Bodenwert", {&KV::Bodenwert, &KV::SetBodenwert}},
+        {"Lage", {&KV::Lage, &KV::SetLage}},
+        {"Baukosten", {&KV::Baukosten, &KV::SetBaukosten}},
+        {"Achslänge", {&KV::Achslänge, &KV::SetAchslänge}},
+        {"Grenzlänge", {&KV::Grenzlänge, &KV::SetGrenzlänge}},
+        {"Flurstücke", {&KV::Flurstücke, &KV::SetFlurstücke}},
+        {"AnzahlGrenzpunkte", {&KV::AnzahlGrenzpunkte, &KV::SetAnzahlGrenzpunkte}},
+        {"ID_Benutzer", {&KV::ID_Benutzer, &KV::SetID_Benutzer}},
+    };
+    return eigenschaften;
+}
+
+const Eigenschaft& Suchen(std::string_view name) {
+    auto gefunden = Eigenschaften().find(name);
+    if (gefunden == Eigenschaften().end())
+        throw Fehler(438, "KV has no property '" + std::string(name) + "' with a simple value");
+    return gefunden->second;
+}
+
+// Runs one call of the C entry: errors become the returned number and the handle's description.
+template <class Aufruf> int Ausführen(kovelund_kv* kv, Aufruf&& aufruf) {
+    if (kv == nullptr) return fehlernummer::UngültigerAufruf;
+    kv->fehler.clear();
+    try {
+        aufruf(*kv->kv);
+        return 0;
+    } catch (const Fehler& fehler) {
+        kv->fehler = fehler.what();
+        return fehler.Nummer();
+    } catch (const std::exception& fehler) {
+        kv->fehler = fehler.what();
+        return fehlernummer::UngültigerAufruf;
+    }
+}
+
+std::string Text(const KV& kv, std::string_view name) {
+    if (name == "DatenbankPfad") return kv.DatenbankPfad();
+    const Auftragskontext& auftrag = Auftrag();
+    if (name == "VamoWorkspace") return auftrag.VamoWorkspace ? auftrag.VamoWorkspace->Name() : "";
+    if (name == "NeueAbfrage") return auftrag.NeueAbfrage ? auftrag.NeueAbfrage->Name() : "";
+    return AlsText((kv.*Suchen(name).lesen)());
+}
+
+void TextSetzen(KV& kv, std::string_view name, const char* wert) {
+    std::string text = wert != nullptr ? wert : "";
+    if (name == "DatenbankPfad") return kv.SetDatenbankPfad(text);
+    if (name == "VamoWorkspace") return kv.SetVamoWorkspace(std::make_shared<dao::Workspace>(text));
+    if (name == "NeueAbfrage") {
+        auto workspace =
+            Auftrag().VamoWorkspace ? Auftrag().VamoWorkspace : std::make_shared<dao::Workspace>();
+        return kv.SetNeueAbfrage(workspace->OpenDatabase(text));
+    }
+    (kv.*Suchen(name).schreiben)(text);
+}
+
+} // namespace
+
+extern "C" {
+
+kovelund_kv* kovelund_kv_create(const char* identifier) {
+    try {
+        return new kovelund_kv{ObjektErzeugen(identifier != nullptr ? identifier : ""), {}};
+    } catch (...) {
+        return nullptr;
+    }
+}
+
+void kovelund_kv_destroy(kovelund_kv* kv) {
+    delete kv;
+}
+
+int kovelund_kv_set_text(kovelund_kv* kv, const char* property, const char* value) {
+    return Ausführen(kv, [&](KV& k) { TextSetzen(k, property != nullptr ? property : "", value); });
+}
+
+int kovelund_kv_set_number(kovelund_kv* kv, const char* property, double value) {
+    return Ausführen(kv, [&](KV& k) { (k.*Suchen(property != nullptr ? property : "").schreiben)(value); });
+}
+
+int kovelund_kv_get_text(kovelund_kv* kv, const char* property, char* buffer, size_t size, size_t* length) {
+    return Ausführen(kv, [&](KV& k) {
+        std::string text = Text(k, property != nullptr ? property : "");
+        if (length != nullptr) *length = text.size();
+        if (buffer == nullptr || size == 0) return;
+        std::size_t kopiert = std::min(size - 1, text.size());
+        std::memcpy(buffer, text.data(), kopiert);
+        buffer[kopiert] = '\0';
+    });
+}
+
+int kovelund_kv_get_number(kovelund_kv* kv, const char* property, double* value) {
+    return Ausführen(kv, [&](KV& k) {
+        double zahl = AlsDouble((k.*Suchen(property != nullptr ? property : "").lesen)());
+        if (value != nullptr) *value = zahl;
+    });
+}
+
+int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, int hwnd_mdi) {
+    return Ausführen(kv, [&](KV& k) {
+        Variant rechnung;
+        if (invoice > 0) {
+            if (!Auftrag().NeueAbfrage)
+                throw Fehler(91,
+                             "cannot open invoice " + std::to_string(invoice) + ": NeueAbfrage is not set");
+            rechnung = Auftrag().NeueAbfrage->OpenRecordset(
+                "SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = " + std::to_string(invoice));
+        }
+        k.Show(AlsInteger(static_cast<double>(index)), rechnung, hwnd_mdi);
+    });
+}
+
+int kovelund_kv_aktualisieren(kovelund_kv* kv) {
+    return Ausführen(kv, [](KV& k) { k.Aktualisieren(); });
+}
+
+const char* kovelund_kv_last_error(const kovelund_kv* kv) {
+    return kv != nullptr ? kv->fehler.c_str() : "";
+}
+}

@@ -1,0 +1,48 @@
+/* The C entry of libkovelund for hosts that load the library at run time (dlopen/dlsym): the class
+ * KV behind an opaque handle, its properties by name with a text or number value. */
+#ifndef KOVELUND_KOVELUND_H
+#define KOVELUND_KOVELUND_H
+
+#include "component/Export.h"
+
+#include <stddef.h>
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+typedef struct kovelund_kv kovelund_kv;
+
+/* Creates the class by its identifier ("Kovelund.KV"); NULL for any other identifier. */
+KOVELUND_EXPORT kovelund_kv* kovelund_kv_create(const char* identifier);
+/* Releases the handle; the order context it wrote stays, as it does for every KV. */
+KOVELUND_EXPORT void kovelund_kv_destroy(kovelund_kv* kv);
+
+/* The functions below return 0 on success, else the error number; the description is then
+ * available from kovelund_kv_last_error until the next call on the same handle.
+ *
+ * Property names are those of KV in UTF-8 ("Fläche"). The object properties take a text:
+ * VamoWorkspace a workspace name (a workspace of the library is created), NeueAbfrage the path of
+ * a host database (opened through VamoWorkspace, or a new workspace). Doc is not available here. */
+KOVELUND_EXPORT int kovelund_kv_set_text(kovelund_kv* kv, const char* property, const char* value);
+KOVELUND_EXPORT int kovelund_kv_set_number(kovelund_kv* kv, const char* property, double value);
+/* Writes the value as text (numbers in the German format, objects as their name or path, empty
+ * when not set) NUL-terminated into buffer, truncated to size; *length gets the full length. */
+KOVELUND_EXPORT int kovelund_kv_get_text(kovelund_kv* kv, const char* property, char* buffer, size_t size,
+                                         size_t* length);
+KOVELUND_EXPORT int kovelund_kv_get_number(kovelund_kv* kv, const char* property, double* value);
+
+/* KV.Show. With invoice > 0 the invoice record "SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = "
+ * invoice is opened on NeueAbfrage and handed over; a failure to open it is returned and nothing is
+ * shown. Show itself never fails: its failures go to the error log. */
+KOVELUND_EXPORT int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, int hwnd_mdi);
+KOVELUND_EXPORT int kovelund_kv_aktualisieren(kovelund_kv* kv);
+
+/* The description of the last failure on this handle, "" when the last call succeeded. */
+KOVELUND_EXPORT const char* kovelund_kv_last_error(const kovelund_kv* kv);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
