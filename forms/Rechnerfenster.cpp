@@ -1,0 +1,123 @@
+#include "forms/Rechnerfenster.h"
+
+#include "common/Fehler.h"
+#include "common/Funktionen.h"
+#include "common/Texte.h"
+#include "common/Zahlen.h"
+#include "component/Auftragskontext.h"
+#include "platform/ui/Backend.h"
+#include "platform/ui/TextBox.h"
+#include "totals/G_modSumme.h"
+#include "totals/VV_WordAuto.h"
+
+namespace kovelund {
+
+const std::string& Revision() {
+    static const std::string revision = KOVELUND_REVISION;
+    return revision;
+}
+
+std::string HalbeStundeRunden(std::string_view eingabe) {
+    std::string text = WertFormatieren(eingabe, 5, 1);
+    char letzte = text.empty() ? '0' : text.back();
+    if (letzte == '0' || letzte == '5') return text;
+    if (letzte > '5') return WertFormatieren(Int(CVal(text) + 1), 5, 1);
+    return Links(text, 4) + "5";
+}
+
+Rechnerfenster::Rechnerfenster(std::string name, int kategorie)
+    : ui::Form(std::move(name)), kategorie_(kategorie) {
+    CommandEnde.SetCaption("&OK");
+    CommandAbbruch.SetCaption("&Abbruch");
+    CommandEnde.Click = [this] { CommandEnde_Click(); };
+    CommandAbbruch.Click = [this] { CommandAbbruch_Click(); };
+}
+
+void Rechnerfenster::Form_Load() {
+    Fehlerbereich fehler{Name(), "Form_Load"};
+    fehler([&] { SetIcon(9); });
+    fehler([&] { CommandEnde.SetPicture("OK"); });
+    fehler([&] { CommandAbbruch.SetPicture("Abbruch"); });
+    fehler([&] { lblVersion.SetCaption("V " + Revision()); });
+    fehler([&] { ListenFüllen(); });
+    fehler([&] { tabelle_ = TabelleErmitteln(Marke(), false); });
+    fehler([&] { SetMousePointer(ui::vbHourglass); });
+    if (tabelle_)
+        fehler([&] { Wiederherstellen(*tabelle_); });
+    else
+        fehler([&] { NeuAnlegen(); });
+    fehler([&] { GridEinrichten(); });
+    fehler([&] { SetMousePointer(ui::vbDefault); });
+    fehler([&] { ui::CurrentBackend().SetParent(hWnd(), Auftrag().hWndMDI); });
+    fehler([&] { ui::CurrentBackend().SetWindowLongA(hWnd(), -20, 320); });
+}
+
+void Rechnerfenster::Zahlenfeld(ui::MaskEdBox& feld, int breite, int dezimalen, bool markieren,
+                                std::function<void()> danach) {
+    feld.GotFocus = [this, &feld, markieren] {
+        Fehlerbereich fehler{Name(), feld.Name() + "_GotFocus"};
+        if (markieren) {
+            TextMarkieren(feld);
+            return;
+        }
+        fehler([&] {
+            feld.SetSelStart(0);
+            feld.SetSelLength(255);
+        });
+    };
+    feld.LostFocus = [this, &feld, breite, dezimalen, danach = std::move(danach)] {
+        Fehlerbereich fehler{Name(), feld.Name() + "_LostFocus"};
+        fehler([&] { feld.SetText(WertFormatieren(feld.Text(), breite, dezimalen)); });
+        if (danach) fehler(danach);
+    };
+}
+
+void Rechnerfenster::Stundenfeld(ui::MaskEdBox& feld, std::function<void()> danach) {
+    feld.GotFocus = [this, &feld] {
+        Fehlerbereich fehler{Name(), feld.Name() + "_GotFocus"};
+        fehler([&] {
+            feld.SetSelStart(0);
+            feld.SetSelLength(255);
+        });
+    };
+    // The comma is a literal of the field's mask: after Wert_Key it only moves the caret, so the key
+    // itself is not typed.
+    feld.KeyPress = [this, &feld](int& taste) {
+        Fehlerbereich fehler{Name(), feld.Name() + "_KeyPress"};
+        if (taste != ',' && taste != '.') return;
+        fehler([&] { Wert_Key(feld, 5, 1); });
+        taste = 0;
+    };
+    feld.LostFocus = [this, &feld, danach = std::move(danach)] {
+        Fehlerbereich fehler{Name(), feld.Name() + "_LostFocus"};
+        fehler([&] { feld.SetText(HalbeStundeRunden(feld.Text())); });
+        if (danach) fehler(danach);
+    };
+}
+
+void Rechnerfenster::CommandEnde_Click() {
+    Fehlerbereich fehler{Name(), "CommandEnde_Click"};
+    fehler([&] { SetMousePointer(ui::vbHourglass); });
+    fehler([&] { EingabeAbschließen(); });
+    bool schreiben = true;
+    fehler([&] { schreiben = EtwasZuSchreiben(); });
+    if (schreiben && Auftrag().Doc) {
+        Abrechnungstabelle tabelle(*Auftrag().Doc, Name());
+        fehler([&] { StatementSchreiben(tabelle); });
+        if (tabelle.Tabelle()) BookmarkSetzen(*tabelle.Tabelle(), Marke());
+        fehler([&] { SummeBilden(Auftrag().Zahlungsziel); });
+    } else if (schreiben) {
+        fehler([] { throw Fehler(91, "Object variable not set: no document"); });
+    }
+    fehler([&] { SetMousePointer(ui::vbDefault); });
+    tabelle_.reset();
+    fehler([&] { Unload(); });
+}
+
+void Rechnerfenster::CommandAbbruch_Click() {
+    Fehlerbereich fehler{Name(), "CommandAbbruch_Click"};
+    tabelle_.reset();
+    fehler([&] { Unload(); });
+}
+
+} // namespace kovelund

@@ -1,0 +1,76 @@
+#pragma once
+// The frame every calculator window is built on: the load step with the category's fill-in points,
+// the numeric input fields, the two closing commands and the frame around writing the statement.
+// Windows that list items in a grid build on Gridfenster (forms/Gridfenster.h).
+
+#include "document/Abrechnungstabelle.h"
+#include "platform/docx/Table.h"
+#include "platform/ui/CommandButton.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/MaskEdBox.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kovelund {
+
+/// The component's revision as the windows show it after "V ".
+const std::string& Revision();
+
+/// An hours entry rounded up to the next half hour, as the hours fields do on leaving: formatted
+/// with (5, 1), then tenths 1 to 4 become ",5" and 6 to 9 the next full hour ("2,3" -> "  2,5",
+/// "2,7" -> "  3,0"); ",0" and ",5" stay.
+std::string HalbeStundeRunden(std::string_view text);
+
+class Rechnerfenster : public ui::Form {
+public:
+    /// `kategorie` 1 to 6: the window's marker is "Kovelund_" + kategorie.
+    Rechnerfenster(std::string name, int kategorie);
+
+    ui::CommandButton CommandEnde{*this, "CommandEnde"};
+    ui::CommandButton CommandAbbruch{*this, "CommandAbbruch"};
+    ui::Label lblVersion{*this, "lblVersion"};
+
+    /// The marker text of the window's fee tables.
+    std::string Marke() const { return "Kovelund_" + std::to_string(kategorie_); }
+    /// The statement table found at start-up, or none.
+    const std::optional<docx::Table>& Tabelle() const { return tabelle_; }
+
+protected:
+    /// Fill-in points of the load step, in its order.
+    virtual void ListenFüllen() {}
+    /// Restores the inputs from the window's statement table.
+    virtual void Wiederherstellen(const docx::Table& tabelle) = 0;
+    /// Fills the inputs of a new statement from the order context.
+    virtual void NeuAnlegen() = 0;
+    virtual void GridEinrichten() {}
+
+    /// Fill-in points of "&OK": whether there is anything to write (after the share was
+    /// determined), and the statement itself.
+    virtual bool EtwasZuSchreiben() { return true; }
+    virtual void StatementSchreiben(Abrechnungstabelle& tabelle) = 0;
+    /// Runs before the frame's finish steps (a grid window finishes its pending cell edit).
+    virtual void EingabeAbschließen() {}
+
+    /// Wires a numeric field: selects its text on focus (through TextMarkieren when `markieren`,
+    /// else by setting the caret and selection directly) and rewrites it with (breite, dezimalen)
+    /// on leaving, then runs `danach`.
+    void Zahlenfeld(ui::MaskEdBox& feld, int breite, int dezimalen, bool markieren,
+                    std::function<void()> danach = {});
+    /// Wires an hours field: select on focus, "," and "." to Wert_Key (5, 1), the half-hour
+    /// rounding on leaving, then `danach`.
+    void Stundenfeld(ui::MaskEdBox& feld, std::function<void()> danach = {});
+
+private:
+    void Form_Load() final;
+    void CommandEnde_Click();
+    void CommandAbbruch_Click();
+
+    int kategorie_;
+    std::optional<docx::Table> tabelle_;
+};
+
+} // namespace kovelund
