@@ -5,8 +5,7 @@
 namespace kovelund {
 
 void FensterRegistrieren(Fensterregister& register_) {
-    // Each window adds its line as it lands:
-    // register_.Registrieren(1, [] { return std::make_unique<frmKat2>(); });
+    // Each window folder adds its factory here as the window lands.
     (void)register_;
 }
 
