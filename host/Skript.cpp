@@ -12,7 +12,7 @@ namespace kovelund {
 
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 using Verb = Schritt::Verb;
 
 const std::map<std::string, Verb, std::less<>> verben{
@@ -62,6 +62,14 @@ void EigenschaftenLesen(const json& wert, Skript& skript) {
         else
             Fehlerhaft("properties", "\"" + name + "\" must be a number or a text");
     }
+}
+
+/// Show takes a 16-bit Index.
+int ShowLesen(const json& wert) {
+    int index = Ganzzahl(wert, "show", "show", std::numeric_limits<std::int16_t>::min());
+    if (index > std::numeric_limits<std::int16_t>::max())
+        Fehlerhaft("show", "\"show\" must be a 16-bit whole number");
+    return index;
 }
 
 void CursorLesen(const json& wert, Skript& skript) {
@@ -182,7 +190,7 @@ Skript SkriptLesen(std::string_view text) {
         else if (key == "answers")
             AntwortenLesen(wert, skript);
         else if (key == "show")
-            skript.show = Ganzzahl(wert, "show", "show", std::numeric_limits<std::int16_t>::min());
+            skript.show = ShowLesen(wert);
         else if (key != "steps")
             throw SkriptFehler("script: unknown part \"" + key + "\"");
     }
