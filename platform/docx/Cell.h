@@ -19,6 +19,8 @@ public:
     /// Sets the cell's width in points (rounded once to twentieths) and rebuilds the table's grid;
     /// a negative width or another rule than 0 throws 5843.
     void SetWidth(double points, int rule);
+    /// The cell's width in points; 0 when it has none in twentieths of a point.
+    double Width() const;
     /// Selects this cell.
     void Select() const;
     /// 1-based row of the cell in its table.

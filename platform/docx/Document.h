@@ -46,6 +46,9 @@ public:
     void SaveAs(const std::filesystem::path& path);
     /// The bytes the document would be saved as.
     std::string Bytes();
+    /// The XML of one part as it would be saved ("word/document.xml"), for diagnostics and checks;
+    /// an unknown part throws 5941.
+    std::string PartXml(const std::string& part);
 
     docx::Application& Application() { return application_; }
     docx::Comments Comments() const;

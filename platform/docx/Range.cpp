@@ -1,0 +1,232 @@
+#include "platform/docx/Range.h"
+
+#include "platform/docx/Bookmark.h"
+#include "platform/docx/Comment.h"
+#include "platform/docx/DocxError.h"
+#include "platform/docx/Selection.h"
+#include "platform/docx/detail/DocumentState.h"
+#include "platform/docx/detail/TableGrid.h"
+#include "platform/docx/detail/Xml.h"
+
+#include <algorithm>
+#include <set>
+#include <vector>
+
+namespace kovelund::docx {
+
+using namespace detail;
+
+namespace {
+
+bool Blank(char c) {
+    return c == ' ' || c == '\t' || c == '\v';
+}
+
+// The start of the word before `point` in its paragraph (words are separated by blanks, tabs and
+// line breaks); the paragraph's start when there is none.
+Point PreviousWordStart(const Point& point) {
+    pugi::xml_node p = ParagraphOf(point);
+    if (!p) return point;
+    std::vector<std::pair<Point, char>> chars;
+    Walk(StartOf(p), point, [&](Event event, pugi::xml_node node, std::string_view piece) {
+        if (event == Event::Text && Is(node.parent(), "w:t")) {
+            auto offset = static_cast<std::size_t>(piece.data() - node.value());
+            for (std::size_t i = 0; i < piece.size(); ++i)
+                chars.push_back({{R(node), nullptr, offset + i}, piece[i]});
+        } else if (event == Event::Enter && Is(node.parent(), "w:r") &&
+                   (Is(node, "w:tab") || Is(node, "w:br"))) {
+            chars.push_back({Before(node), '\t'});
+        }
+    });
+    std::size_t i = chars.size();
+    while (i > 0 && Blank(chars[i - 1].second))
+        --i;
+    while (i > 0 && !Blank(chars[i - 1].second))
+        --i;
+    return i == 0 ? StartOf(p) : chars[i].first;
+}
+
+// The body's end: before its final section properties.
+Point BodyEnd(pugi::xml_node body) {
+    pugi::xml_node last = body.last_child();
+    return Is(last, "w:sectPr") ? Before(last) : EndOf(body);
+}
+
+// A new empty paragraph at a point between blocks (at the body's very end: before its section).
+pugi::xml_node ParagraphAt(const Point& at) {
+    Point place = at;
+    pugi::xml_node container = N(at.container);
+    if (Is(container, "w:body") && (!at.before || Is(N(at.before), "w:sectPr"))) place = BodyEnd(container);
+    return InsertAt(place, "w:p");
+}
+
+} // namespace
+
+void Range::Check(const char* operation) const {
+    if (!doc_ || !start_.container || !end_.container)
+        throw DocxError(error::NotAvailable, std::string(operation) + ": the range belongs to no document");
+}
+
+std::string Range::Text() const {
+    if (!doc_) return {};
+    return TextBetween(start_, end_);
+}
+
+void Range::Collapse(int direction) {
+    if (direction == CollapseStart)
+        end_ = start_;
+    else if (direction == CollapseEnd)
+        start_ = end_;
+    else
+        throw DocxError(error::BadParameter,
+                        "Range.Collapse: direction " + std::to_string(direction) + " is neither 0 nor 1");
+}
+
+void Range::MoveStart(int unit, int count) {
+    Check("Range.MoveStart");
+    if (unit != UnitWord || count > 0)
+        throw DocxError(error::NotAvailable,
+                        "Range.MoveStart: only backwards by words (unit 2) is supported");
+    for (int i = 0; i < -count; ++i)
+        start_ = PreviousWordStart(start_);
+}
+
+void Range::InsertParagraphBefore() {
+    Check("Range.InsertParagraphBefore");
+    if (!ParagraphOf(start_)) {
+        pugi::xml_node p = ParagraphAt(start_);
+        start_ = StartOf(p);
+        if (end_ == Before(p.next_sibling())) end_ = After(p);
+    } else {
+        bool collapsed = start_ == end_;
+        end_ = SplitToParagraph(end_);
+        Point at = SplitToParagraph(start_);
+        pugi::xml_node p = N(at.container);
+        pugi::xml_node previous = ParagraphBefore(p, N(at.before));
+        start_ = EndOf(previous);
+        if (collapsed) end_ = at;
+    }
+    doc_->Changed();
+}
+
+void Range::InsertParagraphAfter() {
+    Check("Range.InsertParagraphAfter");
+    if (!ParagraphOf(end_)) {
+        pugi::xml_node p = ParagraphAt(end_);
+        if (start_ == end_) start_ = Before(p);
+        end_ = After(p);
+    } else {
+        end_ = SplitToParagraph(end_);
+        start_ = SplitToParagraph(start_);
+        pugi::xml_node next = SplitParagraph(N(end_.container), N(end_.before));
+        end_ = StartOf(next);
+    }
+    doc_->Changed();
+}
+
+void Range::InsertAfter(std::string text) {
+    Check("Range.InsertAfter");
+    bool inText = ParagraphOf(end_);
+    bool collapsed = start_ == end_;
+    Point at;
+    if (inText) {
+        end_ = SplitToParagraph(end_);
+        start_ = SplitToParagraph(start_);
+        at = end_;
+    } else {
+        at = InlineEnd(end_);
+        if (!ParagraphOf(at)) at = EndOf(ParagraphAt(end_));
+    }
+    Inserted inserted = InsertText(at, text, RunPropertiesFor(at));
+    if (inText) {
+        end_ = inserted.end;
+        if (collapsed) start_ = inserted.start;
+    }
+    doc_->Changed();
+}
+
+void Range::SetText(std::string text) {
+    Check("Range.SetText");
+    const CommentPlace* place = scopeOf_ >= 0 ? doc_->Comments().ById(scopeOf_) : nullptr;
+    if (place && !place->start && !place->end && place->reference) {
+        pugi::xml_node start = InsertAt(Before(place->reference), "w:commentRangeStart");
+        Set(start, "w:id", std::to_string(scopeOf_));
+        pugi::xml_node end = InsertAt(Before(place->reference), "w:commentRangeEnd");
+        Set(end, "w:id", std::to_string(scopeOf_));
+        start_ = end_ = Before(end);
+    }
+    Point from = InlineStart(start_), to = InlineEnd(end_);
+    if (!ParagraphOf(from) || !ParagraphOf(to))
+        throw DocxError(error::NotAvailable, "Range.SetText: the range holds no text");
+    to = SplitToParagraph(to);
+    from = SplitToParagraph(from);
+    pugi::xml_node rPr = RunPropertiesFor(to);
+    for (pugi::xml_node n = N(from.before); n && n != N(to.before); n = n.next_sibling())
+        if (Is(n, "w:r") && (n.child("w:t") || n.child("w:tab"))) {
+            rPr = n.child("w:rPr");
+            break;
+        }
+    Point at = DeleteBetween(from, to);
+    Inserted inserted = InsertText(at, text, rPr);
+    start_ = inserted.start;
+    end_ = inserted.end;
+    doc_->Changed();
+}
+
+void Range::SetBold(bool bold) {
+    Check("Range.SetBold");
+    if (ParagraphOf(end_)) end_ = SplitToParagraph(end_);
+    if (ParagraphOf(start_)) start_ = SplitToParagraph(start_);
+    Walk(start_, end_, [&](Event event, pugi::xml_node node, std::string_view) {
+        if (event == Event::Enter && Is(node, "w:r")) detail::SetBold(Properties(node), bold);
+        if (event == Event::Exit && Is(node, "w:p"))
+            detail::SetBold(Ensure(Properties(node), "w:rPr", ParagraphPropertyOrder), bold);
+    });
+    doc_->Changed();
+}
+
+CommentsInRange Range::Comments() const {
+    Check("Range.Comments");
+    const CommentIndex& index = doc_->Comments();
+    std::vector<Comment> found;
+    pugi::xml_node whole = WholeElement(start_, end_);
+    if (whole && (Is(whole, "w:tc") || Is(whole, "w:tbl"))) {
+        for (std::size_t k : index.Attached(whole))
+            found.emplace_back(doc_, R(index.Ordered()[k].comment));
+        return {*this, std::move(found)};
+    }
+    std::set<std::size_t> positions;
+    const auto& ordered = index.Ordered();
+    Walk(start_, end_, [&](Event event, pugi::xml_node node, std::string_view) {
+        if (event != Event::Enter) return;
+        if (Is(node, "w:commentRangeStart") || Is(node, "w:commentRangeEnd") ||
+            Is(node, "w:commentReference"))
+            if (const CommentPlace* place = index.ById(node.attribute("w:id").as_int(-1)))
+                positions.insert(static_cast<std::size_t>(place - ordered.data()));
+    });
+    for (std::size_t k : positions)
+        found.emplace_back(doc_, R(ordered[k].comment));
+    return {*this, std::move(found)};
+}
+
+BookmarksInRange Range::Bookmarks() const {
+    return {doc_, *this};
+}
+
+void Range::Select() const {
+    Check("Range.Select");
+    pugi::xml_node whole = WholeElement(start_, end_);
+    if (whole && Is(whole, "w:tc")) {
+        doc_->selection->SelectCells(R(TableOf(whole)), {R(whole)});
+    } else if (whole && Is(whole, "w:tbl")) {
+        Table(doc_, R(whole)).Select();
+    } else {
+        doc_->selection->SelectRange(*this);
+    }
+}
+
+bool Range::Empty() const {
+    return start_ == end_ || Text().empty();
+}
+
+} // namespace kovelund::docx

@@ -1,0 +1,105 @@
+#!/usr/bin/python3
+"""Writes the hand-built test documents of the document engine (run from this folder)."""
+import zipfile
+
+W = 'xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"'
+R = 'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"'
+TYPES = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?>'
+         '<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">'
+         '<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>'
+         '<Default Extension="xml" ContentType="application/xml"/>'
+         '<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>'
+         '{extra}</Types>')
+COMMENTS_TYPE = ('<Override PartName="/word/comments.xml" '
+                 'ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.comments+xml"/>')
+RELS = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?>'
+        '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+        '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>'
+        '</Relationships>')
+DOC_RELS = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?>'
+            '<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">'
+            '<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/comments" Target="comments.xml"/>'
+            '</Relationships>')
+SECT = '<w:sectPr><w:pgSz w:w="11906" w:h="16838"/><w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="709" w:footer="709" w:gutter="0"/></w:sectPr>'
+
+
+def document(body, ns=W):
+    return f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:document {ns} {R}><w:body>{body}{SECT}</w:body></w:document>'
+
+
+def comments(*entries):
+    inner = ''.join(f'<w:comment w:id="{i}" w:author="Test" w:initials="T"><w:p><w:r><w:t>{t}</w:t></w:r></w:p></w:comment>'
+                    for i, t in entries)
+    return f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:comments {W}>{inner}</w:comments>'
+
+
+def write(name, parts):
+    with zipfile.ZipFile(name, 'w', zipfile.ZIP_DEFLATED) as z:
+        for part, text in parts:
+            z.writestr(part, text)
+
+
+def run(text):
+    return f'<w:r><w:t xml:space="preserve">{text}</w:t></w:r>'
+
+
+def marked(i, text):
+    return (f'<w:commentRangeStart w:id="{i}"/>{run(text)}<w:commentRangeEnd w:id="{i}"/>'
+            f'<w:r><w:commentReference w:id="{i}"/></w:r>')
+
+
+def cell(content, width=1417):
+    return f'<w:tc><w:tcPr><w:tcW w:w="{width}" w:type="dxa"/></w:tcPr><w:p>{content}</w:p></w:tc>'
+
+
+EMPTY = document('<w:p/>')
+TABLE = ('<w:tbl><w:tblPr><w:tblW w:w="7085" w:type="dxa"/><w:tblLayout w:type="fixed"/></w:tblPr>'
+         '<w:tblGrid>' + '<w:gridCol w:w="1417"/>' * 5 + '</w:tblGrid>'
+         '<w:tr>' + cell(run('Alt')) + cell('') * 3 + cell(marked(2, '')) + '</w:tr>'
+         '<w:tr>' + cell(run('15.1')) + cell('') * 3 + cell(marked(3, '  120,00 €')) + '</w:tr></w:tbl>')
+TEMPLATE = document(
+    f'<w:p>{run("Rechnung Nr. 1")}</w:p>'
+    f'<w:p>{marked(1, "Einfügestelle")}</w:p>'
+    f'<w:p/>{TABLE}<w:p/>'
+    f'<w:p>{run("Nettobetrag:")}<w:r><w:tab/></w:r>{marked(4, "      0,00 € ")}</w:p>'
+    f'<w:p>{run("Gesamt: ")}<w:r><w:commentReference w:id="5"/></w:r></w:p>'
+    f'<w:p>{run("Ende")}</w:p>')
+TEMPLATE_COMMENTS = comments((1, 'vamoStart'), (2, 'Kovelund_1'), (3, '0'), (4, 'vamoNetto'), (5, 'vamoGesamt'))
+
+
+def good():
+    write('leer.docx', [('[Content_Types].xml', TYPES.format(extra='')), ('_rels/.rels', RELS), ('word/document.xml', EMPTY)])
+    write('vorlage.docx', [('[Content_Types].xml', TYPES.format(extra=COMMENTS_TYPE)), ('_rels/.rels', RELS),
+                           ('word/_rels/document.xml.rels', DOC_RELS), ('word/document.xml', TEMPLATE),
+                           ('word/comments.xml', TEMPLATE_COMMENTS)])
+
+
+def bad():
+    base = [('[Content_Types].xml', TYPES.format(extra=COMMENTS_TYPE)), ('_rels/.rels', RELS)]
+    with open('bad/kein_zip.docx', 'w') as f:
+        f.write('Das ist keine Rechnung.\n')
+    with open('vorlage.docx', 'rb') as f:
+        whole = f.read()
+    with open('bad/abgeschnitten.docx', 'wb') as f:
+        f.write(whole[:len(whole) * 2 // 3])
+    write('bad/ohne_hauptteil.docx', base)
+    write('bad/kaputtes_xml.docx', base + [('word/document.xml', EMPTY.replace('</w:body>', ''))])
+    write('bad/ohne_kommentare.docx', base + [('word/_rels/document.xml.rels', DOC_RELS), ('word/document.xml', TEMPLATE)])
+    write('bad/kaputte_kommentare.docx', base + [('word/_rels/document.xml.rels', DOC_RELS), ('word/document.xml', TEMPLATE),
+                                                 ('word/comments.xml', TEMPLATE_COMMENTS[:-20])])
+    write('bad/kommentar_fehlt.docx', base + [('word/_rels/document.xml.rels', DOC_RELS), ('word/document.xml', TEMPLATE),
+                                              ('word/comments.xml', comments((1, 'vamoStart'), (2, 'x'), (4, 'y'), (5, 'z')))])
+    strict = 'xmlns:w="http://purl.oclc.org/ooxml/wordprocessingml/main"'
+    write('bad/strict.docx', base + [('word/document.xml', document('<w:p/>', strict))])
+    # An entry whose directory claims 300 GB uncompressed.
+    write('bad/riesig.docx', base + [('word/document.xml', EMPTY)])
+    with open('bad/riesig.docx', 'rb') as f:
+        data = bytearray(f.read())
+    at = data.rfind(b'PK\x01\x02')
+    data[at + 24:at + 28] = (0xFFFFFFF0).to_bytes(4, 'little')
+    with open('bad/riesig.docx', 'wb') as f:
+        f.write(data)
+
+
+good()
+bad()

@@ -1,0 +1,123 @@
+#include "Testdokumente.h"
+#include "platform/docx/DocxError.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace kovelund::docx;
+using namespace kovelund::docx::test;
+
+namespace {
+
+std::string Inhalt(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+struct Fehlerfall {
+    const char* datei;
+    const char* meldung;
+};
+
+} // namespace
+
+TEST(Document, RejectsEveryBrokenFileWithItsNameAndProblem) {
+    const Fehlerfall fälle[] = {
+        {"bad/kein_zip.docx", "not a zip archive"},
+        {"bad/abgeschnitten.docx", "damaged zip archive"},
+        {"bad/ohne_hauptteil.docx", "no main document part"},
+        {"bad/kaputtes_xml.docx", "malformed XML in part 'word/document.xml'"},
+        {"bad/riesig.docx", "is too large"},
+        {"bad/ohne_kommentare.docx", "missing part 'word/comments.xml'"},
+        {"bad/kaputte_kommentare.docx", "malformed XML in part 'word/comments.xml'"},
+        {"bad/kommentar_fehlt.docx", "comment mark 3 has no comment"},
+        {"bad/strict.docx", "Strict OOXML documents are not supported"},
+        {"gibt_es_nicht.docx", "cannot read the file"},
+    };
+    for (const auto& fall : fälle) {
+        try {
+            Öffnen(fall.datei);
+            ADD_FAILURE() << fall.datei << " was opened";
+        } catch (const DocxError& e) {
+            EXPECT_EQ(e.Nummer(), error::CorruptFile) << fall.datei;
+            std::string meldung = e.what();
+            EXPECT_NE(meldung.find(fall.datei), std::string::npos) << meldung;
+            EXPECT_NE(meldung.find(fall.meldung), std::string::npos) << meldung;
+        }
+    }
+}
+
+TEST(Document, SavingKeepsUntouchedPartsAndTheirOrder) {
+    auto doc = Öffnen("vorlage.docx");
+    EXPECT_FALSE(doc->Modified());
+    auto saved = Wieder(*doc);
+    EXPECT_EQ(saved->Comments().Count(), 4);
+    doc->Tables().Item(1).Cell(1, 1).Range().InsertAfter("x");
+    EXPECT_TRUE(doc->Modified());
+    auto dir = std::filesystem::temp_directory_path() / "kovelund-docx-test";
+    std::filesystem::create_directories(dir);
+    doc->SaveAs(dir / "neu.docx");
+    EXPECT_FALSE(doc->Modified());
+    EXPECT_EQ(doc->Path(), dir / "neu.docx");
+    auto neu = Document::Open(dir / "neu.docx");
+    EXPECT_EQ(neu->Tables().Item(1).Cell(1, 1).Range().Text(), "Altx\r\a");
+    std::string bytes = Inhalt(dir / "neu.docx");
+    EXPECT_LT(bytes.find("[Content_Types].xml"), bytes.find("word/document.xml"));
+    EXPECT_LT(bytes.find("word/document.xml"), bytes.find("word/comments.xml"));
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Document, AFailedSaveLeavesTheFileAsItWas) {
+    auto dir = std::filesystem::temp_directory_path() / "kovelund-docx-readonly";
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(Datei("vorlage.docx"), dir / "r.docx",
+                               std::filesystem::copy_options::overwrite_existing);
+    auto doc = Document::Open(dir / "r.docx");
+    doc->Content().InsertAfter("neu");
+    std::filesystem::permissions(dir,
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    bool root = ::geteuid() == 0;
+    if (!root) {
+        try {
+            doc->Save();
+            ADD_FAILURE() << "saved into a read-only folder";
+        } catch (const DocxError& e) {
+            EXPECT_EQ(e.Nummer(), error::SaveFailed);
+        }
+        EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+    }
+    std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
+    EXPECT_THROW(doc->SaveAs(dir / "kein" / "ordner.docx"), DocxError);
+    EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
+              1);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(Document, BookmarksAreNamedPlacesAndTheirListSettingsDoNothing) {
+    auto doc = Öffnen("vorlage.docx");
+    Table t = doc->Tables().Item(1);
+    t.Cell(1, 5).Select();
+    doc->Bookmarks().SetDefaultSorting(0);
+    doc->Bookmarks().SetShowHidden(true);
+    doc->Bookmarks().Add("Kovelund_1", doc->Application().Selection().Range());
+    t.Cell(1, 5).Range().Bookmarks().Add("Kovelund_1");
+    EXPECT_THROW(doc->Bookmarks().Add("1x", t.Range()), DocxError);
+    auto wieder = Wieder(*doc);
+    EXPECT_EQ(wieder->Bookmarks().Count(), 1);
+    EXPECT_TRUE(wieder->Bookmarks().Exists("kovelund_1"));
+    EXPECT_EQ(wieder->Bookmarks().Item("Kovelund_1").Text(), "");
+    EXPECT_EQ(wieder->Tables().Item(1).Cell(1, 5).Range().Comments().Item(1).Text(), "Kovelund_1");
+    EXPECT_THROW(wieder->Bookmarks().Item("fehlt"), DocxError);
+}
+
+TEST(Document, CentimetresArePointsUnrounded) {
+    auto doc = Öffnen("leer.docx");
+    EXPECT_DOUBLE_EQ(doc->Application().CentimetersToPoints(2.54), 72.0);
+    EXPECT_NEAR(doc->Application().CentimetersToPoints(5.6), 158.740157, 1e-6);
+}
