@@ -64,7 +64,12 @@ void Bookmarks::Add(const std::string& name, const Range& range) {
     to = SplitToParagraph(to);
     from = SplitToParagraph(from);
     if (pugi::xml_node old = StartNamed(doc_->Body(), name)) {
-        if (pugi::xml_node end = EndOf(doc_->Body(), old)) Discard(end);
+        // The range may begin or end right at the old markers: step past them before they go.
+        pugi::xml_node end = EndOf(doc_->Body(), old);
+        for (Point* p : {&from, &to})
+            while (p->before && (N(p->before) == old || N(p->before) == end))
+                p->before = R(N(p->before).next_sibling());
+        if (end) Discard(end);
         Discard(old);
     }
     std::string id = std::to_string(doc_->NextBookmarkId());

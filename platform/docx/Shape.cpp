@@ -94,12 +94,13 @@ pugi::xml_node TextContent(pugi::xml_node shape) {
         .child("w:txbxContent");
 }
 
-void ReplaceFill(pugi::xml_node parent, pugi::xml_node before, bool visible) {
+// Replaces the fill children of `parent` by one fill, placed after `after` (or first).
+void ReplaceFill(pugi::xml_node parent, pugi::xml_node after, bool visible) {
     for (const char* fill :
          {"a:noFill", "a:solidFill", "a:gradFill", "a:blipFill", "a:pattFill", "a:grpFill"})
         parent.remove_child(fill);
-    pugi::xml_node fill = before ? parent.insert_child_before(visible ? "a:solidFill" : "a:noFill", before)
-                                 : parent.append_child(visible ? "a:solidFill" : "a:noFill");
+    const char* name = visible ? "a:solidFill" : "a:noFill";
+    pugi::xml_node fill = after ? parent.insert_child_after(name, after) : parent.prepend_child(name);
     if (visible) Set(fill.append_child("a:srgbClr"), "val", "FFFFFF");
 }
 
@@ -147,7 +148,7 @@ void Shape::SetFillVisible(bool visible) {
     } else if (pugi::xml_node spPr = SpPr(shape)) {
         pugi::xml_node geometry =
             spPr.child("a:prstGeom") ? spPr.child("a:prstGeom") : spPr.child("a:custGeom");
-        ReplaceFill(spPr, geometry ? geometry.next_sibling() : spPr.child("a:ln"), visible);
+        ReplaceFill(spPr, geometry ? geometry : spPr.child("a:xfrm"), visible);
     }
     doc_->Changed();
 }
@@ -163,7 +164,7 @@ void Shape::SetLineVisible(bool visible) {
                 spPr.child("a:noFill") ? spPr.child("a:noFill") : spPr.child("a:solidFill");
             ln = after ? spPr.insert_child_after("a:ln", after) : spPr.append_child("a:ln");
         }
-        ReplaceFill(ln, ln.first_child(), visible);
+        ReplaceFill(ln, {}, visible);
         if (visible) Set(ln.child("a:solidFill").child("a:srgbClr"), "val", "000000");
     }
     doc_->Changed();

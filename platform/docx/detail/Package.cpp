@@ -78,7 +78,7 @@ Package::Package(std::string bytes, std::string name)
     if (!archive_->zip) {
         int code = zip_error_code_zip(&error);
         zip_error_fini(&error);
-        Corrupt(name_, code == ZIP_ER_NOZIP ? std::string("not a zip archive")
+        Corrupt(name_, code == ZIP_ER_NOZIP ? std::string("not a zip archive, or a truncated one")
                                             : "damaged zip archive (" + ZipMessage(code) + ")");
     }
     source.release();

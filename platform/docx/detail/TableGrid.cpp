@@ -73,6 +73,7 @@ void SetRowExtra(pugi::xml_node row, const char* count, const char* width, int c
     if (columns == 0) {
         trPr.remove_child(count);
         trPr.remove_child(width);
+        if (trPr && !trPr.first_child()) row.remove_child(trPr);
         return;
     }
     if (!trPr) trPr = Properties(row);

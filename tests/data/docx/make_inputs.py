@@ -95,8 +95,10 @@ def bad():
     write('bad/riesig.docx', base + [('word/document.xml', EMPTY)])
     with open('bad/riesig.docx', 'rb') as f:
         data = bytearray(f.read())
-    at = data.rfind(b'PK\x01\x02')
-    data[at + 24:at + 28] = (0xFFFFFFF0).to_bytes(4, 'little')
+    central = data.rfind(b'PK\x01\x02')
+    local = int.from_bytes(data[central + 42:central + 46], 'little')
+    data[central + 24:central + 28] = (0xFFFFFFF0).to_bytes(4, 'little')
+    data[local + 22:local + 26] = (0xFFFFFFF0).to_bytes(4, 'little')
     with open('bad/riesig.docx', 'wb') as f:
         f.write(data)
 
