@@ -1,5 +1,6 @@
 #include "platform/ui/Form.h"
 
+#include "common/Fehler.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/Control.h"
 
@@ -96,6 +97,10 @@ Control* Form::Find(std::string_view name) const noexcept {
 }
 
 void Form::SetFocus(Control& control) {
+    if (&control.Parent() != this || !control.Usable())
+        throw Fehler(fehlernummer::UngültigerAufruf, "cannot move the focus to '" + control.Name() +
+                                                         "': not an enabled, visible control of '" + name_ +
+                                                         "'");
     if (active_ == &control) return;
     Control* old = active_;
     active_ = &control;

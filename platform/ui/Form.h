@@ -71,7 +71,8 @@ public:
     Control* ActiveControl() const noexcept { return active_; }
     /// Moves the focus: the control that has it becomes inactive first, then LostFocus fires on it
     /// (so its handler sees where the focus went) and GotFocus on the new one. No events when the
-    /// control has the focus already.
+    /// control has the focus already. A control of another form, or one the user could not reach
+    /// (disabled, hidden, or in such a frame), fails with 5.
     void SetFocus(Control& control);
     /// The focus leaves the active control (LostFocus) and no control has it.
     void LeaveFocus();

@@ -1,3 +1,4 @@
+#include "common/Fehler.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Frame.h"
@@ -86,6 +87,11 @@ TEST(Form, FocusMovesLostFocusFirstAndOnlyOnChange) {
     EXPECT_TRUE(f.txtB.HasFocus());
     f.txtA.SetFocus();
     f.LeaveFocus();
+    EXPECT_EQ(f.ActiveControl(), nullptr);
+    f.txtB.SetEnabled(false);
+    EXPECT_THROW(f.txtB.SetFocus(), Fehler);
+    frmProbe andere;
+    EXPECT_THROW(f.SetFocus(andere.txtA), Fehler);
     EXPECT_EQ(f.ActiveControl(), nullptr);
     EXPECT_EQ(f.ereignisse,
               (std::vector<std::string>{"txtA.GotFocus", "txtA.LostFocus, active txtB", "txtB.GotFocus",
