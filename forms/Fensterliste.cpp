@@ -1,12 +1,15 @@
 #include "forms/Fensterliste.h"
 
 #include "component/Fensterregister.h"
+#include "forms/frmKat1/frmKat1.h"
+
+#include <memory>
 
 namespace kovelund {
 
 void FensterRegistrieren(Fensterregister& register_) {
     // Each window folder adds its factory here as the window lands.
-    (void)register_;
+    register_.Registrieren(0, [] { return std::make_unique<frmKat1>(); });
 }
 
 } // namespace kovelund
