@@ -145,11 +145,16 @@ Comment Comments::Add(const docx::Range& range, const std::string& text) {
     return AddComment(doc_, range, text);
 }
 
+const std::vector<Comment>& CommentsInRange::Found() const {
+    if (!comments_) comments_ = range_.AttachedComments();
+    return *comments_;
+}
+
 Comment CommentsInRange::Item(int index) const {
     if (index < 1 || index > Count())
         throw DocxError(error::NoSuchMember, "Range.Comments(" + std::to_string(index) + "): the range has " +
                                                  std::to_string(Count()) + " comments");
-    return comments_[index - 1];
+    return Found()[index - 1];
 }
 
 Comment CommentsInRange::Add(const docx::Range& range, const std::string& text) {

@@ -5,6 +5,7 @@
 #include "platform/docx/Collection.h"
 #include "platform/docx/Range.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,12 +53,12 @@ private:
     detail::DocumentState* doc_;
 };
 
-/// The comments attached to one range, found when the collection was taken, ordered by their start.
+/// The comments attached to one range, ordered by their start; found when first counted or read,
+/// so that only adding comments costs no look-up.
 class CommentsInRange {
 public:
-    CommentsInRange(docx::Range range, std::vector<Comment> comments)
-        : range_(range), comments_(std::move(comments)) {}
-    int Count() const { return static_cast<int>(comments_.size()); }
+    explicit CommentsInRange(docx::Range range) : range_(range) {}
+    int Count() const { return static_cast<int>(Found().size()); }
     /// Item(1) is the first; an index outside 1 ... Count() throws 5941.
     Comment Item(int index) const;
     /// As Comments::Add; the comment goes on `range` (usually the selection's range).
@@ -66,8 +67,10 @@ public:
     CollectionIterator<CommentsInRange, Comment> end() const { return {this, Count() + 1}; }
 
 private:
+    const std::vector<Comment>& Found() const;
+
     docx::Range range_;
-    std::vector<Comment> comments_;
+    mutable std::optional<std::vector<Comment>> comments_;
 };
 
 } // namespace kovelund::docx

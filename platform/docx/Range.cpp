@@ -187,13 +187,17 @@ void Range::SetBold(bool bold) {
 
 CommentsInRange Range::Comments() const {
     Check("Range.Comments");
+    return CommentsInRange(*this);
+}
+
+std::vector<Comment> Range::AttachedComments() const {
     const CommentIndex& index = doc_->Comments();
     std::vector<Comment> found;
     pugi::xml_node whole = WholeElement(start_, end_);
     if (whole && (Is(whole, "w:tc") || Is(whole, "w:tbl"))) {
         for (std::size_t k : index.Attached(whole))
             found.emplace_back(doc_, R(index.Ordered()[k].comment));
-        return {*this, std::move(found)};
+        return found;
     }
     std::set<std::size_t> positions;
     const auto& ordered = index.Ordered();
@@ -206,7 +210,7 @@ CommentsInRange Range::Comments() const {
     });
     for (std::size_t k : positions)
         found.emplace_back(doc_, R(ordered[k].comment));
-    return {*this, std::move(found)};
+    return found;
 }
 
 BookmarksInRange Range::Bookmarks() const {

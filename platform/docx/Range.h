@@ -5,6 +5,7 @@
 #include "platform/docx/Forward.h"
 
 #include <string>
+#include <vector>
 
 namespace kovelund::docx {
 
@@ -49,6 +50,8 @@ public:
     /// The comments attached to the range: for a cell or table those whose interval overlaps it,
     /// else those with a marker inside it; ordered by their start.
     CommentsInRange Comments() const;
+    /// What Comments() counts and reads.
+    std::vector<Comment> AttachedComments() const;
     /// Adds bookmarks with this range as the default place.
     BookmarksInRange Bookmarks() const;
     /// Makes the range the document's selection (a cell or table range selects its cells).

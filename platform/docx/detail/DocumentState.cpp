@@ -158,6 +158,7 @@ void DocumentState::CheckComments() {
     pugi::xml_node comments = comments_ ? comments_->xml.document_element() : pugi::xml_node();
     commentIndex_.Build(body_, comments);
     commentGeneration_ = generation_;
+    lastCommentId_ = commentIndex_.MaxId();
     pugi::xpath_node_set references = body_.select_nodes(".//w:commentReference");
     for (pugi::xpath_node r : references) {
         int id = r.node().attribute("w:id").as_int(-1);
@@ -289,9 +290,9 @@ std::vector<pugi::xml_node> DocumentState::HeaderFooterRoots() {
     return roots;
 }
 
+// Only the engine adds comments after loading, so counting on from the loaded maximum needs no new index.
 int DocumentState::NextCommentId() {
-    lastCommentId_ = std::max(lastCommentId_, Comments().MaxId()) + 1;
-    return lastCommentId_;
+    return ++lastCommentId_;
 }
 
 int DocumentState::NextBookmarkId() {
