@@ -1,6 +1,7 @@
 #include "component/Fensterregister.h"
 
 #include "common/Fehler.h"
+#include "forms/Fensterliste.h"
 
 #include <string>
 
@@ -51,7 +52,11 @@ void Fensterregister::Leeren() {
 }
 
 Fensterregister& Fenster() {
-    static Fensterregister register_;
+    static Fensterregister register_ = [] {
+        Fensterregister fenster;
+        FensterRegistrieren(fenster);
+        return fenster;
+    }();
     return register_;
 }
 

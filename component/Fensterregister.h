@@ -36,7 +36,7 @@ private:
     std::array<std::unique_ptr<ui::Form>, Anzahl> instanzen_;
 };
 
-/// The registry of the process, as Show uses it.
+/// The registry of the process, as Show uses it, filled with the windows of forms/ on first use.
 Fensterregister& Fenster();
 
 } // namespace kovelund

@@ -23,7 +23,7 @@ public:
             (std::string(info->test_suite_name()) + "." + info->name() + "." + std::to_string(::getpid()));
         std::filesystem::remove_all(verzeichnis_);
         std::filesystem::create_directories(verzeichnis_);
-        dao::Workspace().CreateDatabase(Pfad())->Execute(Schema());
+        dao::Workspace().CreateDatabase(Pfad())->Execute("BEGIN;\n" + Schema() + "\nCOMMIT;");
     }
     ~Testdatenbank() { std::filesystem::remove_all(verzeichnis_); }
     Testdatenbank(const Testdatenbank&) = delete;
