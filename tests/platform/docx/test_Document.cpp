@@ -121,3 +121,20 @@ TEST(Document, CentimetresArePointsUnrounded) {
     EXPECT_DOUBLE_EQ(doc->Application().CentimetersToPoints(2.54), 72.0);
     EXPECT_NEAR(doc->Application().CentimetersToPoints(5.6), 158.740157, 1e-6);
 }
+
+TEST(Document, ReadsAnInvoiceThatLibreOfficeWrote) {
+    // The engine's own invoice (statement, summary table, marks, payment box) saved again by LibreOffice.
+    auto doc = Öffnen("libreoffice.docx");
+    ASSERT_EQ(doc->Comments().Count(), 6);
+    EXPECT_EQ(doc->Comments().Item(2).Text(), "0");
+    EXPECT_EQ(doc->Comments().Item(2).Scope().Text(), "  120,00 €");
+    EXPECT_EQ(doc->Comments().Item(5).Scope().Text(), "     170,00 € ");
+    Table t = doc->Tables().Item(1);
+    EXPECT_EQ(t.Cell(2, 2).Range().Text(), "Ihr Anteil 500/1000\r50 %\vzweite Zeile\tTab\r\a");
+    EXPECT_EQ(t.Cell(1, 5).Range().Comments().Item(1).Text(), "Kovelund_1");
+    EXPECT_EQ(t.Cell(2, 5).Range().Comments().Item(1).Text(), "0");
+    EXPECT_EQ(t.Cell(3, 5).Range().Comments().Count(), 0);
+    EXPECT_EQ(doc->Tables().Item(2).Range().Comments().Item(1).Text(), "RE_Summe");
+    ASSERT_TRUE(doc->Shapes().Find("Zahlungsziel"));
+    EXPECT_EQ(doc->Shapes().Find("Zahlungsziel")->Text(), "Zahlbar bis zum  15.03.2024 .");
+}
