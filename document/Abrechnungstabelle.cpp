@@ -152,6 +152,7 @@ void Abrechnungstabelle::AnteiligeAuslagen(int zeile, std::string_view prozent, 
               "anteilige Auslagen \r" + std::string(prozent) + " % von " +
                   WertFormatieren(auslagensumme, 8, 2) + " €");
     Schreiben(zeile, 5, Betragstext(anteil * auslagensumme));
+    Steuerfrei(zeile, 5);
 }
 
 } // namespace kovelund

@@ -57,7 +57,8 @@ public:
                      double anteil);
     /// CR + "Umsatzsteuerfreie Auslagen" in column 2, bold.
     void AuslagenÜberschrift(int zeile);
-    /// The "anteilige Auslagen " row: the shared expense sum in column 5, marked VAT-free.
+    /// The "anteilige Auslagen " row: in column 2 the text, a paragraph break, the percent text,
+    /// " % von " and the expense sum; in column 5 the shared expense sum, marked VAT-free.
     void AnteiligeAuslagen(int zeile, std::string_view prozent, double auslagensumme, double anteil);
 
     /// The table written, once Anlegen succeeded.

@@ -1,49 +1,144 @@
-// The kovelund command line. For now it knows `demo`, which prints the five fee scales for a
-// handful of worked inputs.
+// The kovelund command line: init, run, dump and demo, as a host application plays them.
 
 #include "common/Funktionen.h"
 #include "common/Texte.h"
-#include "scales/modStatus.h"
+#include "common/Variant.h"
+#include "host/Ausgabe.h"
+#include "host/Sitzung.h"
+#include "host/Vorlage.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Recordset.h"
+#include "platform/dao/Workspace.h"
+#include "platform/docx/Document.h"
+#include "totals/G_frmTabelle.h"
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
 
 #include <algorithm>
 #include <cstdio>
-#include <string>
-#include <string_view>
+#include <fstream>
+#include <iostream>
+#include <vector>
 
 namespace {
 
 using namespace kovelund;
+namespace fs = std::filesystem;
 
-void Zeile(std::string_view was, double betrag) {
-    std::string text(was);
-    text.resize(text.size() + 40 - std::min<std::size_t>(40, Länge(was)), ' ');
-    std::printf("  %s %s €\n", text.c_str(), WertFormatieren(betrag, 11, 2).c_str());
+// The demo's own invoice: the sample's invoice number 17.
+constexpr int demoRechnung = 17;
+
+void BerichtSchreiben(const fs::path& datei, const Sitzungsbericht& bericht) {
+    nlohmann::ordered_json json = {{"closed", bericht.geschlossen},
+                                   {"lblGebühr", bericht.lblGebühr
+                                                     ? nlohmann::ordered_json(*bericht.lblGebühr)
+                                                     : nlohmann::ordered_json(nullptr)},
+                                   {"log_records", bericht.protokollsätze}};
+    std::ofstream aus(datei, std::ios::binary);
+    aus << json.dump(2) << '\n';
+    if (!aus) throw Fehler(75, "cannot write the report '" + datei.string() + "'");
 }
 
-int Demo() {
-    std::puts("Gebührenstaffel 1 (Bodenwert, Fläche):");
-    Zeile("2,59 €/m², 1.200 m²", Gebührenstaffel1(2.59, 1200));
-    Zeile("85,50 €/m², 1.200 m²", Gebührenstaffel1(85.5, 1200));
-    Zeile("350,00 €/m², 800 m²", Gebührenstaffel1(350, 800));
-    Zeile("450,00 €/m², 200.001 m²", Gebührenstaffel1(450, 200001));
-    std::puts("Staffel 3, Teil B (Bodenwert, Grenzpunkte), je Punkt:");
-    Zeile("5,00 €/m², 12 Punkte", Grenzfeststellung_B(5, 12));
-    Zeile("300,00 €/m², 8 Punkte", Grenzfeststellung_B(300, 8));
-    Zeile("350,00 €/m², 25 Punkte", Grenzfeststellung_B(350, 25));
-    std::puts("Grenzbescheinigung (Gebäudewert in Tausend €):");
-    Zeile("mit Ortstermin, 50,0005", Grenzbescheinigung_mit(50.0005));
-    Zeile("ohne Ortstermin, 3.000", Grenzbescheinigung_ohne(3000));
-    std::puts("Gebäudevermessung (Baukosten):");
-    Zeile("250.000,00 €", Gebäudevermessung(250000));
-    Zeile("4.000.000,00 €", Gebäudevermessung(4000000));
+std::vector<fs::path> Beispiele(const fs::path& verzeichnis) {
+    std::vector<fs::path> skripte;
+    if (fs::is_directory(verzeichnis))
+        for (const auto& eintrag : fs::directory_iterator(verzeichnis))
+            if (eintrag.path().extension() == ".json") skripte.push_back(eintrag.path());
+    std::sort(skripte.begin(), skripte.end());
+    return skripte;
+}
+
+std::string Euro(const Variant& cent) {
+    return WertFormatieren(AlsDouble(cent) / 100, 11, 2) + " €";
+}
+
+void SummenZeigen(const fs::path& datenbank) {
+    auto db = dao::Workspace().OpenDatabase(datenbank.string());
+    auto r = db->OpenRecordset("SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = " +
+                               std::to_string(demoRechnung));
+    std::printf("\nRechnung %d:\n", demoRechnung);
+    std::printf("  Netto (umsatzsteuerpflichtig) %s\n", Euro(r->Fields("NettoRechnung").Value()).c_str());
+    std::printf("  Auslagen (umsatzsteuerfrei)   %s\n",
+                Euro(r->Fields("MehrwertsteuerFreierbetrag").Value()).c_str());
+    std::printf("  Rechnungsbetrag (brutto)      %s\n", Euro(r->Fields("Brutto").Value()).c_str());
+}
+
+int Demo(const fs::path& verzeichnis, const fs::path& beispiele) {
+    for (const char* datei : {"Rechnung.docx", "host.sqlite"})
+        fs::remove(verzeichnis / datei);
+    Initialisieren(verzeichnis);
+    auto skripte = Beispiele(beispiele);
+    if (skripte.empty()) throw Fehler(53, "no example scripts in '" + beispiele.string() + "'");
+    for (const fs::path& skript : skripte) {
+        Sitzungsauftrag auftrag{
+            skript, verzeichnis / "Rechnung.docx", verzeichnis / "host.sqlite", {}, demoRechnung};
+        Sitzungsbericht bericht = SitzungSpielen(auftrag);
+        std::printf("%-28s Gebühr %s €%s\n", skript.filename().c_str(),
+                    Trimmen(bericht.lblGebühr.value_or("")).c_str(),
+                    bericht.gespeichert ? "" : "  (nichts geschrieben)");
+    }
+    SummenZeigen(verzeichnis / "host.sqlite");
+    std::printf("\nRechnung geschrieben: %s\n", fs::absolute(verzeichnis / "Rechnung.docx").c_str());
     return 0;
+}
+
+fs::path StandardBeispiele() {
+    if (fs::is_directory("examples")) return "examples";
+    return KOVELUND_EXAMPLES_DIR;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string_view befehl = argc > 1 ? argv[1] : "";
-    if (befehl == "demo") return Demo();
-    std::fprintf(stderr, "usage: kovelund demo\n");
-    return 2;
+    CLI::App app{"Kovelund: fees for cadastral surveying work, written into invoice documents."};
+    app.require_subcommand(1);
+
+    fs::path initVerzeichnis;
+    auto* init = app.add_subcommand(
+        "init", "Write a sample invoice (Rechnung.docx) and host database (host.sqlite) into DIR.");
+    init->add_option("DIR", initVerzeichnis,
+                     "Directory to write into (may exist; files are never overwritten)")
+        ->required();
+
+    Sitzungsauftrag auftrag;
+    fs::path bericht;
+    auto* run =
+        app.add_subcommand("run", "Play one scripted session on an invoice and save it after \"&OK\".");
+    run->add_option("SCRIPT", auftrag.skript, "Session script (JSON)")->required();
+    run->add_option("--doc", auftrag.dokument, "The invoice (.docx)")->required();
+    run->add_option("--db", auftrag.datenbank, "The host database (.sqlite)")->required();
+    run->add_option("--out", auftrag.ausgabe, "Where to save the invoice (default: --doc)");
+    run->add_option("--invoice", auftrag.rechnung, "ID_Rechnungsnummer of the invoice record handed to Show");
+    run->add_option("--report", bericht, "Write a JSON report of the session here");
+
+    fs::path dumpDokument;
+    auto* dump =
+        app.add_subcommand("dump", "Print the tables, comments and text boxes of an invoice as JSON.");
+    dump->add_option("DOC", dumpDokument, "The invoice (.docx)")->required();
+
+    fs::path demoVerzeichnis = "kovelund-demo";
+    fs::path beispiele = StandardBeispiele();
+    auto* demo = app.add_subcommand("demo", "Write the sample into DIR and play every example script on it.");
+    demo->add_option("DIR", demoVerzeichnis, "Directory of the demo (default ./kovelund-demo)");
+    demo->add_option("--examples", beispiele, "Directory of the example scripts");
+
+    CLI11_PARSE(app, argc, argv);
+    try {
+        if (*init) {
+            Initialisieren(initVerzeichnis);
+        } else if (*run) {
+            Sitzungsbericht ergebnis = SitzungSpielen(auftrag);
+            if (!bericht.empty()) BerichtSchreiben(bericht, ergebnis);
+        } else if (*dump) {
+            std::cout << DokumentAlsJson(*docx::Document::Open(dumpDokument)) << '\n';
+        } else if (*demo) {
+            Demo(demoVerzeichnis, beispiele);
+        }
+        G_frmTabelle::Freigeben();
+        return 0;
+    } catch (const std::exception& fehler) {
+        std::fprintf(stderr, "kovelund: %s\n", fehler.what());
+        return 1;
+    }
 }

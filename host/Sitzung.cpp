@@ -1,0 +1,138 @@
+#include "host/Sitzung.h"
+
+#include "common/Fehler.h"
+#include "component/Fensterregister.h"
+#include "component/KV.h"
+#include "forms/Fensterliste.h"
+#include "host/Treiber.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Recordset.h"
+#include "platform/dao/Workspace.h"
+#include "platform/docx/Document.h"
+#include "platform/docx/Selection.h"
+#include "platform/docx/Table.h"
+#include "platform/ui/HeadlessBackend.h"
+#include "platform/ui/Label.h"
+
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+namespace kovelund {
+
+namespace {
+
+// The host's main window as the command line plays it.
+constexpr std::int32_t hostfenster = 1;
+
+using Setzer = void (KV::*)(const Variant&);
+
+void EigenschaftSetzen(KV& kv, const std::string& name, const Variant& wert) {
+    static const std::map<std::string, Setzer, std::less<>> setzer = {
+        {"Flurstücksnummer", &KV::SetFlurstücksnummer},
+        {"Fläche", &KV::SetFläche},
+        {"Bodenwert", &KV::SetBodenwert},
+        {"Lage", &KV::SetLage},
+        {"Baukosten", &KV::SetBaukosten},
+        {"Achslänge", &KV::SetAchslänge},
+        {"Grenzlänge", &KV::SetGrenzlänge},
+        {"Flurstücke", &KV::SetFlurstücke},
+        {"AnzahlGrenzpunkte", &KV::SetAnzahlGrenzpunkte},
+        {"ID_Benutzer", &KV::SetID_Benutzer},
+    };
+    auto eintrag = setzer.find(name);
+    if (eintrag == setzer.end())
+        throw SkriptFehler("properties: KV has no property '" + name + "' that takes a value");
+    try {
+        (kv.*eintrag->second)(wert);
+    } catch (const Fehler& f) {
+        throw SkriptFehler("properties: " + name + ": " + f.what());
+    }
+}
+
+std::optional<std::string> Gebühr(const ui::Form& fenster) {
+    if (auto* label = dynamic_cast<ui::Label*>(fenster.Find("lblGebühr"))) return label->Caption();
+    return std::nullopt;
+}
+
+std::shared_ptr<dao::Recordset> Rechnung(dao::Database& db, int id) {
+    auto rechnung =
+        db.OpenRecordset("SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = " + std::to_string(id));
+    if (rechnung->Eof()) throw Fehler(3021, "the host database has no invoice " + std::to_string(id));
+    return rechnung;
+}
+
+} // namespace
+
+int Protokollsätze() {
+    std::ifstream datei(Protokolldatei(), std::ios::binary);
+    std::stringstream inhalt;
+    inhalt << datei.rdbuf();
+    std::string text = inhalt.str();
+    int n = 0;
+    for (auto pos = text.find("\r\nOrt  : "); pos != std::string::npos;
+         pos = text.find("\r\nOrt  : ", pos + 1))
+        ++n;
+    return n;
+}
+
+Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
+    Skript skript = SkriptLaden(auftrag.skript);
+    auto dokument = docx::Document::Open(auftrag.dokument);
+    auto workspace = std::make_shared<dao::Workspace>();
+    auto datenbank = workspace->OpenDatabase(auftrag.datenbank.string());
+    std::shared_ptr<dao::Recordset> rechnung;
+    if (auftrag.rechnung) rechnung = Rechnung(*datenbank, *auftrag.rechnung);
+
+    FensterRegistrieren(Fenster());
+    // The windows of this session go with it, whichever way it ends.
+    struct Aufräumen {
+        ~Aufräumen() { Fenster().Leeren(); }
+    } aufräumen;
+    int protokollVorher = Protokollsätze();
+    KV kv;
+    kv.SetDoc(dokument);
+    kv.SetNeueAbfrage(datenbank);
+    kv.SetVamoWorkspace(workspace);
+    kv.SetDatenbankPfad(auftrag.datenbank.string());
+    for (const auto& [name, wert] : skript.eigenschaften)
+        EigenschaftSetzen(kv, name, wert);
+    if (skript.cursorTabelle) {
+        if (*skript.cursorTabelle < 1 || *skript.cursorTabelle > dokument->Tables().Count())
+            throw SkriptFehler("cursor: the document has no table " + std::to_string(*skript.cursorTabelle));
+        dokument->Application().Selection().SetCursor(dokument->Tables().Item(*skript.cursorTabelle));
+    }
+
+    ui::HeadlessBackend backend;
+    ui::ScopedBackend aktiv(backend);
+    Treiber treiber(backend);
+    treiber.AntwortenEinreihen(skript);
+    int index = skript.show.value_or(-1);
+    kv.Show(static_cast<std::int16_t>(index), rechnung ? Variant(rechnung) : Variant(), hostfenster);
+    treiber.AntwortenPrüfen("show");
+
+    Sitzungsbericht bericht;
+    ui::Form* fenster = Fenster().Standardinstanz(index);
+    if (fenster == nullptr && !skript.schritte.empty())
+        throw SkriptFehler("show " + std::to_string(index) + " opened no window to play the steps on");
+    if (fenster != nullptr) bericht.lblGebühr = Gebühr(*fenster);
+    for (const Schritt& schritt : skript.schritte) {
+        if (fenster == nullptr || !fenster->IsLoaded())
+            throw SkriptFehler(SchrittName(schritt) + ": the window has closed already");
+        treiber.Spielen(schritt, *fenster);
+        bericht.lblGebühr = Gebühr(*fenster);
+    }
+    treiber.Abschließen();
+    bericht.geschlossen = fenster == nullptr || !fenster->IsLoaded();
+    if (!bericht.geschlossen)
+        throw SkriptFehler("the window is still open when the steps end; nothing was written");
+    if (dokument->Modified()) {
+        dokument->SaveAs(auftrag.ausgabe.empty() ? auftrag.dokument : auftrag.ausgabe);
+        bericht.gespeichert = true;
+    }
+    bericht.protokollsätze = Protokollsätze() - protokollVorher;
+    return bericht;
+}
+
+} // namespace kovelund

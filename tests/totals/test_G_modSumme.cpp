@@ -1,0 +1,254 @@
+#include "Rechnungsumgebung.h"
+#include "common/Variant.h"
+#include "document/Abrechnungstabelle.h"
+#include "document/Zelltext.h"
+#include "platform/docx/Comment.h"
+#include "platform/docx/Shape.h"
+#include "platform/docx/Table.h"
+#include "totals/G_modSumme.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ctime>
+
+using namespace kovelund;
+
+namespace {
+
+struct Betrag {
+    std::string text;
+    std::string kommentar; // the VAT rate of the amount, "" for the standard rate
+};
+
+// A fee table as a window writes it: one amount per row in column 5, a comment giving its rate.
+void Gebührentabelle(docx::Document& doc, const std::vector<Betrag>& beträge) {
+    Abrechnungstabelle t(doc, "Test");
+    t.Anlegen(t.AnkerFinden(std::nullopt), static_cast<int>(beträge.size()), 5);
+    for (int zeile = 1; zeile <= static_cast<int>(beträge.size()); ++zeile) {
+        t.Schreiben(zeile, 5, beträge[zeile - 1].text);
+        if (!beträge[zeile - 1].kommentar.empty())
+            t.Tabelle()->Cell(zeile, 5).Range().Comments().Add(t.Tabelle()->Cell(zeile, 5).Range(),
+                                                               beträge[zeile - 1].kommentar);
+    }
+}
+
+std::optional<docx::Table> Summentabelle(docx::Document& doc) {
+    std::optional<docx::Table> gefunden;
+    for (const docx::Table& t : doc.Tables())
+        for (const docx::Comment& k : t.Range().Comments())
+            if (k.Text() == "RE_Summe") gefunden = t;
+    return gefunden;
+}
+
+std::string Marke(docx::Document& doc, std::string_view name) {
+    for (const docx::Comment& k : doc.Comments())
+        if (k.Text() == name) return k.Scope().Text();
+    return "(missing)";
+}
+
+std::string Zelle(const docx::Table& t, int zeile, int spalte) {
+    return Zelltext(t.Cell(zeile, spalte));
+}
+
+double Feld(test::Rechnungsumgebung& u, int id, const char* feld) {
+    return AlsDouble(u.Gespeichert(id)->Fields(feld).Value());
+}
+
+} // namespace
+
+TEST(SummeBilden, WorkedExampleWithThreeRates) {
+    test::Rechnungsumgebung u;
+    u.Rechnung(17);
+    Auftrag().Mehrwertsteuersatz = 16;
+    Gebührentabelle(*u.doc, {{"   100,00 €", ""}, {"    50,00 €", "7"}, {"    20,00 €", "0"}});
+    SummeBilden(false);
+    u.NeuLaden();
+
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Rows().Count(), 5);
+    EXPECT_EQ(Zelle(*t, 1, 2), "Summe");
+    EXPECT_EQ(Zelle(*t, 1, 4), "     170,00 €");
+    EXPECT_EQ(Zelle(*t, 2, 2), "Mehrwertsteuer 16 %");
+    EXPECT_EQ(Zelle(*t, 2, 3), "     100,00 €");
+    EXPECT_EQ(Zelle(*t, 2, 4), "      16,00 €");
+    EXPECT_EQ(Zelle(*t, 3, 2), "Mehrwertsteuer  7 %");
+    EXPECT_EQ(Zelle(*t, 3, 3), "      50,00 €");
+    EXPECT_EQ(Zelle(*t, 3, 4), "       3,50 €");
+    EXPECT_EQ(Zelle(*t, 4, 2), "");
+    EXPECT_EQ(Zelle(*t, 5, 2), "Rechnungsbetrag");
+    EXPECT_EQ(Zelle(*t, 5, 4), "     189,50 €");
+
+    EXPECT_EQ(Marke(*u.doc, "vamoNetto"), "     170,00 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoMwSt"), "      19,50 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoBrutto"), "     189,50 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoGesamt"), "     189,50 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoAuslagen"), "      20,00 € ");
+
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 15000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 18950);
+    EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 2000);
+    EXPECT_EQ(Feld(u, 17, "Mehrwertsteuersatz"), 16);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, WithoutFeeTablesAndRatesCompareAsNumbers) {
+    test::Rechnungsumgebung u;
+    SummeBilden(false);
+    ASSERT_TRUE(Summentabelle(*u.doc));
+    EXPECT_EQ(Summentabelle(*u.doc)->Rows().Count(), 3);
+    EXPECT_EQ(Zelle(*Summentabelle(*u.doc), 1, 4), "       0,00 €");
+
+    Auftrag().AbschlagProzent = 50;
+    SummeBilden(false);
+    EXPECT_EQ(Summentabelle(*u.doc)->Rows().Count(), 4);
+
+    Auftrag().AbschlagProzent = 100;
+    Gebührentabelle(*u.doc, {{"10,00", "7"}, {"20,00", "7,0"}, {"5,00", ""}});
+    SummeBilden(false);
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Rows().Count(), 5) << "7 and 7,0 share one row, 19 has its own";
+    EXPECT_EQ(Zelle(*t, 2, 2), "Mehrwertsteuer  7 %");
+    EXPECT_EQ(Zelle(*t, 2, 3), "      30,00 €");
+    EXPECT_EQ(Zelle(*t, 3, 2), "Mehrwertsteuer 19 %");
+}
+
+TEST(SummeBilden, AdvanceInvoices) {
+    test::Rechnungsumgebung u;
+    u.Rechnung(17);
+    Gebührentabelle(*u.doc, {{"1.000,00", ""}});
+
+    Auftrag().AbschlagProzent = 0;
+    SummeBilden(false);
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(Zelle(*t, 2, 2), "Abschlagszahlung von 0%");
+    EXPECT_EQ(Zelle(*t, 2, 4), "       0,00 €");
+
+    Auftrag().AbschlagProzent = 100;
+    Auftrag().AbschlagAbsolut = 500;
+    SummeBilden(false);
+    t = Summentabelle(*u.doc);
+    EXPECT_EQ(Zelle(*t, 2, 2), "Abschlagszahlung von ");
+    EXPECT_EQ(Zelle(*t, 2, 4), "     500,00 €");
+    EXPECT_EQ(Zelle(*t, 3, 3), "     500,00 €") << "the rate's sum times the share 0,5";
+    EXPECT_EQ(Zelle(*t, 3, 4), "      95,00 €");
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 59500);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, AFixedAdvanceOnNothingIsLoggedAndLeavesNoInfinity) {
+    test::Rechnungsumgebung u;
+    u.Rechnung(17);
+    Auftrag().AbschlagAbsolut = 500;
+    SummeBilden(false);
+    EXPECT_EQ(u.log.Sätze(), 1);
+    EXPECT_NE(u.log.Text().find("Ort  : GebührenTabelle.SummeBilden"), std::string::npos);
+    for (const char* feld : {"NettoRechnung", "Brutto", "MehrwertsteuerFreierbetrag"})
+        EXPECT_TRUE(std::isfinite(Feld(u, 17, feld))) << feld;
+    std::string alles = u.doc->Content().Text();
+    EXPECT_EQ(alles.find("inf"), std::string::npos);
+    EXPECT_EQ(alles.find("nan"), std::string::npos);
+    EXPECT_EQ(Marke(*u.doc, "vamoNetto"), "     500,00 € ");
+}
+
+TEST(SummeBilden, TwoRunsLeaveOneSummaryTableAndOneTextBox) {
+    test::Rechnungsumgebung u;
+    u.Rechnung(17);
+    Gebührentabelle(*u.doc, {{"100,00", ""}});
+    SummeBilden(true);
+    SummeBilden(true);
+    u.NeuLaden();
+    int summentabellen = 0;
+    for (const docx::Table& t : u.doc->Tables())
+        if (Zelle(t, 1, 2) == "Summe") ++summentabellen;
+    EXPECT_EQ(summentabellen, 1);
+    EXPECT_EQ(u.doc->Tables().Count(), 2);
+    EXPECT_EQ(u.doc->Shapes().Count(), 1);
+    EXPECT_EQ(Marke(*u.doc, "vamoBrutto"), "     119,00 € ");
+}
+
+TEST(SummeBilden, NegatedInvoicesStoreNegativeAmounts) {
+    test::Rechnungsumgebung u;
+    u.db->Execute("UPDATE Rechnung SET Rechnungsart = 7 WHERE ID_Rechnungsnummer = 17");
+    u.Rechnung(17);
+    Gebührentabelle(*u.doc, {{"100,00", ""}, {"10,00", "0"}});
+    SummeBilden(false);
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), -10000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), -12900);
+    EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), -1000);
+}
+
+TEST(SummeBilden, AFinalInvoiceDeductsTheAdvanceInvoicesOfItsOrder) {
+    test::Rechnungsumgebung u;
+    u.db->Execute("UPDATE Rechnung SET Rechnungsart = 4 WHERE ID_Rechnungsnummer = 17");
+    u.Rechnung(17);
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
+    SummeBilden(false);
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    // Summe, MwSt 19 %, empty, Rechnungsbetrag; then the appended rows.
+    EXPECT_EQ(Zelle(*t, 5, 2), "Zwischensumme");
+    EXPECT_EQ(Zelle(*t, 8, 2), "Entgeld");
+    EXPECT_EQ(Zelle(*t, 8, 3), "Umsatzsteuer");
+    EXPECT_EQ(Zelle(*t, 8, 4), "Summe");
+    EXPECT_EQ(Zelle(*t, 9, 2), "   2.000,00 €");
+    EXPECT_EQ(Zelle(*t, 9, 3), "     380,00 €");
+    EXPECT_EQ(Zelle(*t, 9, 4), "   2.380,00 €");
+    EXPECT_EQ(Zelle(*t, 10, 1), "abzgl. Anzahlungen");
+    EXPECT_EQ(Zelle(*t, 11, 1), "Rechnung Nr. 2026-011 vom 15.09.2026");
+    EXPECT_EQ(Zelle(*t, 11, 2), "   1.000,00 €");
+    EXPECT_EQ(Zelle(*t, 11, 3), "     190,00 €");
+    EXPECT_EQ(Zelle(*t, 11, 4), "   1.190,00 €");
+    EXPECT_EQ(Zelle(*t, 12, 1), "Rechnung Nr. 2026-014 vom 02.11.2026");
+    EXPECT_EQ(Zelle(*t, 12, 2), "     520,00 €");
+    EXPECT_EQ(Zelle(*t, 12, 3), "      95,00 €");
+    EXPECT_EQ(Zelle(*t, 13, 1), "verbl. Restbetrag");
+    EXPECT_EQ(Zelle(*t, 13, 2), "     480,00 €");
+    EXPECT_EQ(Zelle(*t, 13, 3), "      95,00 €");
+    EXPECT_EQ(Zelle(*t, 13, 4), "     575,00 €");
+    EXPECT_EQ(t->Rows().Count(), 13);
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 48000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 57500);
+    EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 0);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(Zahlungsziel, TheDueDateCountsFromTheInvoiceDate) {
+    using namespace std::chrono;
+    EXPECT_EQ(Zahlungszieltext("Zahlbar bis <14>.", sys_days(year{2024} / March / 1)),
+              "Zahlbar bis  15.03.2024 .");
+    EXPECT_EQ(Zahlungszieltext("ohne Platzhalter", sys_days(year{2024} / March / 1)), "ohne Platzhalter");
+    EXPECT_EQ(Zahlungszieltext("<7> netto", sys_days(year{2024} / December / 28)), " 04.01.2025  netto");
+
+    test::Rechnungsumgebung u;
+    u.db->Execute("UPDATE Termine SET Datum = '2024-03-01' WHERE ID_Rechnungsnummer = 17");
+    u.db->Execute("UPDATE Version SET BundZahlungsziel = 5");
+    u.Rechnung(17);
+    Zahlungsziel(*u.doc, true);
+    u.NeuLaden();
+    ASSERT_EQ(u.doc->Shapes().Count(), 1);
+    EXPECT_EQ(u.doc->Shapes().Item(1).Name(), "Zahlungsziel");
+    EXPECT_EQ(u.doc->Shapes().Item(1).Text(), "Zahlbar ohne Abzug bis  15.03.2024 .");
+
+    Zahlungsziel(*u.doc, false);
+    EXPECT_EQ(u.doc->Shapes().Count(), 0);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(Zahlungsziel, WithoutAnInvoiceDateItCountsFromToday) {
+    test::Rechnungsumgebung u;
+    u.db->Execute("DELETE FROM Termine WHERE ID_Rechnungsnummer = 17");
+    u.Rechnung(17);
+    Zahlungsziel(*u.doc, true);
+    std::time_t jetzt = std::time(nullptr);
+    std::tm t{};
+    localtime_r(&jetzt, &t);
+    using namespace std::chrono;
+    auto heute = sys_days(year{t.tm_year + 1900} / month{static_cast<unsigned>(t.tm_mon + 1)} /
+                          day{static_cast<unsigned>(t.tm_mday)});
+    std::string erwartet = Zahlungszieltext("Zahlbar ohne Abzug bis <14>.", heute);
+    EXPECT_EQ(u.doc->Shapes().Item(1).Text(), erwartet);
+}
