@@ -2,6 +2,7 @@
 
 #include "component/Fensterregister.h"
 #include "forms/frmKat1/frmKat1.h"
+#include "forms/frmKat2/frmKat2.h"
 
 #include <memory>
 
@@ -10,6 +11,7 @@ namespace kovelund {
 void FensterRegistrieren(Fensterregister& register_) {
     // Each window folder adds its factory here as the window lands.
     register_.Registrieren(0, [] { return std::make_unique<frmKat1>(); });
+    register_.Registrieren(1, [] { return std::make_unique<frmKat2>(); });
 }
 
 } // namespace kovelund
