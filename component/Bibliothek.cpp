@@ -2,6 +2,7 @@
 #include "component/KV.h"
 #include "component/kovelund.h"
 #include "platform/dao/Workspace.h"
+#include "platform/docx/Document.h"
 
 #include <algorithm>
 #include <cstring>
@@ -65,6 +66,7 @@ std::string Text(const KV& kv, std::string_view name) {
     const Auftragskontext& auftrag = Auftrag();
     if (name == "VamoWorkspace") return auftrag.VamoWorkspace ? auftrag.VamoWorkspace->Name() : "";
     if (name == "NeueAbfrage") return auftrag.NeueAbfrage ? auftrag.NeueAbfrage->Name() : "";
+    if (name == "Doc") return auftrag.Doc ? auftrag.Doc->Path().string() : "";
     return AlsText((kv.*Suchen(name).lesen)());
 }
 
@@ -77,6 +79,7 @@ void TextSetzen(KV& kv, std::string_view name, const char* wert) {
             Auftrag().VamoWorkspace ? Auftrag().VamoWorkspace : std::make_shared<dao::Workspace>();
         return kv.SetNeueAbfrage(workspace->OpenDatabase(text));
     }
+    if (name == "Doc") return kv.SetDoc(docx::Document::Open(text));
     (kv.*Suchen(name).schreiben)(text);
 }
 
@@ -133,6 +136,13 @@ int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, int hwnd_mdi) {
                 "SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = " + std::to_string(invoice));
         }
         k.Show(AlsInteger(static_cast<double>(index)), rechnung, hwnd_mdi);
+    });
+}
+
+int kovelund_kv_save_document(kovelund_kv* kv) {
+    return Ausführen(kv, [](KV&) {
+        if (!Auftrag().Doc) throw Fehler(91, "cannot save the document: Doc is not set");
+        Auftrag().Doc->Save();
     });
 }
 

@@ -23,7 +23,8 @@ KOVELUND_EXPORT void kovelund_kv_destroy(kovelund_kv* kv);
  *
  * Property names are those of KV in UTF-8 ("Fläche"). The object properties take a text:
  * VamoWorkspace a workspace name (a workspace of the library is created), NeueAbfrage the path of
- * a host database (opened through VamoWorkspace, or a new workspace). Doc is not available here. */
+ * a host database (opened through VamoWorkspace, or a new workspace), Doc the path of a .docx file
+ * (opened by the library; kovelund_kv_save_document writes it back). */
 KOVELUND_EXPORT int kovelund_kv_set_text(kovelund_kv* kv, const char* property, const char* value);
 KOVELUND_EXPORT int kovelund_kv_set_number(kovelund_kv* kv, const char* property, double value);
 /* Writes the value as text (numbers in the German format, objects as their name or path, empty
@@ -37,6 +38,8 @@ KOVELUND_EXPORT int kovelund_kv_get_number(kovelund_kv* kv, const char* property
  * shown. Show itself never fails: its failures go to the error log. */
 KOVELUND_EXPORT int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, int hwnd_mdi);
 KOVELUND_EXPORT int kovelund_kv_aktualisieren(kovelund_kv* kv);
+/* Saves the document set as Doc to its file. */
+KOVELUND_EXPORT int kovelund_kv_save_document(kovelund_kv* kv);
 
 /* The description of the last failure on this handle, "" when the last call succeeded. */
 KOVELUND_EXPORT const char* kovelund_kv_last_error(const kovelund_kv* kv);

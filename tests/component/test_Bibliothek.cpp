@@ -40,7 +40,7 @@ protected:
     }
 
     std::string Text(const char* eigenschaft) {
-        char puffer[64];
+        char puffer[512];
         std::size_t länge = 0;
         EXPECT_EQ(getText(kv, eigenschaft, puffer, sizeof puffer, &länge), 0) << lastError(kv);
         return puffer;
@@ -112,6 +112,19 @@ TEST_F(BibliothekTest, ShowThroughTheEntry) {
     EXPECT_EQ(show(kv, 6, 0, 0), 0) << "Show does not fail towards the host";
     EXPECT_EQ(protokoll.Sätze(), 16);
     EXPECT_EQ(setText(kv, "NeueAbfrage", (datenbank.Verzeichnis() / "Fehlt.db").c_str()), 3024);
+}
+
+TEST_F(BibliothekTest, DocumentByPath) {
+    auto saveDocument = Symbol<decltype(&kovelund_kv_save_document)>("kovelund_kv_save_document");
+    test::Testdatenbank datenbank;
+    EXPECT_EQ(saveDocument(kv), 91);
+    std::filesystem::path kopie = datenbank.Verzeichnis() / "Rechnung.docx";
+    std::filesystem::copy_file(KOVELUND_TEST_DATA "/docx/leer.docx", kopie);
+    EXPECT_EQ(setText(kv, "Doc", kopie.c_str()), 0) << lastError(kv);
+    EXPECT_EQ(Text("Doc"), kopie.string());
+    EXPECT_EQ(saveDocument(kv), 0) << lastError(kv);
+    EXPECT_NE(setText(kv, "Doc", KOVELUND_SCHEMA), 0) << "no document";
+    EXPECT_EQ(Text("Doc"), kopie.string());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "component/Auftragskontext.h"
 #include "component/KV.h"
 #include "platform/dao/Workspace.h"
+#include "platform/docx/Document.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +114,23 @@ TEST_F(KVTest, ObjectPropertiesTakeOnlyTheirKind) {
     kv.SetVamoWorkspace(workspace);
     kv.SetVamoWorkspace(std::shared_ptr<dao::Database>());
     EXPECT_EQ(Auftrag().VamoWorkspace, nullptr) << "so does an empty reference of any kind";
+}
+
+TEST_F(KVTest, DocAlsoStoresItsApplication) {
+    auto doc = docx::Document::Open(KOVELUND_TEST_DATA "/docx/leer.docx");
+    kv.SetDoc(doc);
+    EXPECT_EQ(kv.Doc().Als<docx::Document>(), doc);
+    ASSERT_NE(Auftrag().Anwendung, nullptr);
+    EXPECT_EQ(Auftrag().Anwendung.get(), &doc->Application());
+
+    EXPECT_EQ(Abgelehnt(kv, &KV::SetDoc, &KV::Doc, std::int32_t{1}), fehlernummer::Typen);
+    EXPECT_EQ(Auftrag().Anwendung.get(), &doc->Application()) << "a failed write keeps the application too";
+
+    std::weak_ptr<docx::Document> schwach = doc;
+    doc.reset();
+    kv.SetDoc(Variant());
+    EXPECT_EQ(Auftrag().Anwendung, nullptr);
+    EXPECT_TRUE(schwach.expired()) << "the context holds the document no longer";
 }
 
 TEST_F(KVTest, AllInstancesShareOneOrder) {
