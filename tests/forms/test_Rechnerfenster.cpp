@@ -1,0 +1,188 @@
+#include "Rechnungsumgebung.h"
+#include "document/Zelltext.h"
+#include "forms/Gridfenster.h"
+#include "platform/docx/Comment.h"
+#include "platform/ui/HeadlessBackend.h"
+#include "totals/G_frmTabelle.h"
+#include "totals/VV_WordAuto.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+using namespace kovelund;
+
+namespace {
+
+// A small window on the frame: a grid of parcels with a default row, an hours field, and a
+// statement that writes the grid's first column and the hours.
+class Testfenster : public Gridfenster {
+public:
+    Testfenster() : Gridfenster("frmTest", 9, "GridTest") {
+        Stundenfeld(mskStunden);
+        Zahlenfeld(mskZahl, 3, 0, true);
+    }
+    ui::MaskEdBox mskStunden{*this, "mskStunden"};
+    ui::MaskEdBox mskZahl{*this, "mskZahl"};
+    int übernommen = 0;
+
+protected:
+    void NeuAnlegen() override {
+        Gitter.SetRows(1);
+        Gitter.SetCols(3);
+        Gitter.SetRow(1);
+        NeuWerte();
+        mskStunden.SetText("  0,0");
+    }
+    void Wiederherstellen(const docx::Table& t) override {
+        Gitter.SetRows(1);
+        Gitter.SetCols(3);
+        Gitter.SetTextMatrix(1, 1, Zelltext(t.Cell(1, 1)));
+        mskStunden.SetText(Zelltext(t.Cell(1, 2)));
+    }
+    void NeuWerte() override {
+        Gitter.SetTextMatrix(Gitter.Row(), 1, "Flst.Nr. " + Auftrag().Flurstücksnummer);
+    }
+    void ÜbernehmenWerte() override { ++übernommen; }
+    void StatementSchreiben(Abrechnungstabelle& t) override {
+        t.Anlegen(t.AnkerFinden(Tabelle()), 1, 5);
+        t.Schreiben(1, 1, Gitter.TextMatrix(1, 1));
+        t.Schreiben(1, 2, mskStunden.Text());
+    }
+};
+
+std::string Bytes(const std::filesystem::path& datei) {
+    std::ifstream f(datei, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+struct Fensterumgebung {
+    Fensterumgebung() {
+        Auftrag().Flurstücksnummer = "123/4";
+        Tabellenposition() = 0;
+    }
+    ~Fensterumgebung() { G_frmTabelle::Freigeben(); }
+    test::Rechnungsumgebung u;
+    ui::HeadlessBackend backend;
+    ui::ScopedBackend aktiv{backend};
+};
+
+} // namespace
+
+TEST(Rechnerfenster, LoadStepFillsTheWindowAndEmbedsItInTheHost) {
+    Fensterumgebung e;
+    Auftrag().hWndMDI = 4711;
+    Testfenster f;
+    f.Load();
+    EXPECT_EQ(f.Icon(), 9);
+    EXPECT_EQ(f.CommandEnde.Picture(), "OK");
+    EXPECT_EQ(f.CommandNeu.Picture(), "Dokument");
+    EXPECT_EQ(f.lblVersion.Caption(), "V " + Revision());
+    EXPECT_EQ(f.MousePointer(), 0);
+    EXPECT_EQ(f.Gitter.TextMatrix(1, 1), "Flst.Nr. 123/4");
+    const std::vector<ui::WindowCall> erwartet = {{"SetParent", {f.hWnd(), 4711}},
+                                                  {"SetWindowLongA", {f.hWnd(), -20, 320}}};
+    EXPECT_EQ(e.backend.WindowCalls(), erwartet);
+}
+
+TEST(Rechnerfenster, CancelLeavesTheDocumentUntouched) {
+    Fensterumgebung e;
+    e.u.doc->Save();
+    std::string vorher = Bytes(e.u.verzeichnis / "Rechnung.docx");
+    Testfenster f;
+    f.Load();
+    f.mskStunden.SetFocus();
+    f.mskStunden.Type("12,3");
+    f.Gitter.Select(1, 3);
+    f.Gitter.PressKey(ui::vbKeyTab, 0);
+    f.CommandAbbruch.SetFocus();
+    f.CommandAbbruch.Press();
+    EXPECT_FALSE(f.IsLoaded());
+    EXPECT_FALSE(e.u.doc->Modified());
+    e.u.doc->Save();
+    EXPECT_EQ(Bytes(e.u.verzeichnis / "Rechnung.docx"), vorher);
+}
+
+TEST(Rechnerfenster, HoursRoundUpToTheNextHalfHour) {
+    EXPECT_EQ(HalbeStundeRunden("2,3"), "  2,5");
+    EXPECT_EQ(HalbeStundeRunden("2,7"), "  3,0");
+    EXPECT_EQ(HalbeStundeRunden("4,1"), "  4,5");
+    EXPECT_EQ(HalbeStundeRunden("4,6"), "  5,0");
+    EXPECT_EQ(HalbeStundeRunden("4,0"), "  4,0");
+    EXPECT_EQ(HalbeStundeRunden("4,5"), "  4,5");
+    EXPECT_EQ(HalbeStundeRunden(""), "  0,0");
+
+    Fensterumgebung e;
+    Testfenster f;
+    f.Load();
+    f.mskStunden.SetFocus();
+    EXPECT_EQ(f.mskStunden.SelLength(), 5) << "the whole text is selected on entry";
+    f.mskStunden.Type("4,1");
+    EXPECT_EQ(f.mskStunden.Text(), "  4,1") << "the comma moved the integer part right";
+    f.mskZahl.SetFocus();
+    EXPECT_EQ(f.mskStunden.Text(), "  4,5");
+    f.mskZahl.Type("7");
+    f.mskStunden.SetFocus();
+    EXPECT_EQ(f.mskZahl.Text(), "  7");
+}
+
+TEST(Gridfenster, TabAndDeleteRows) {
+    Fensterumgebung e;
+    Testfenster f;
+    f.Load();
+    f.CommandLöschen.Press();
+    EXPECT_TRUE(e.backend.Questions().empty()) << "one row: nothing asked, nothing deleted";
+    EXPECT_EQ(f.Gitter.Rows(), 1);
+
+    f.Gitter.Select(1, 3);
+    f.Gitter.PressKey(ui::vbKeyTab, 0);
+    ASSERT_EQ(f.Gitter.Rows(), 2) << "Tab in the last column of the last row adds a row";
+    EXPECT_EQ(f.Gitter.Row(), 2);
+    EXPECT_EQ(f.Gitter.TextMatrix(2, 1), "Flst.Nr. 123/4");
+    EXPECT_EQ(f.Gitter.RowHeight(2), 300);
+    EXPECT_EQ(f.übernommen, 1);
+
+    f.Gitter.Select(1, 3);
+    f.Gitter.PressKey(ui::vbKeyRight, 0);
+    EXPECT_EQ(f.Gitter.Rows(), 2) << "in another row it only moves down";
+    EXPECT_EQ(f.Gitter.Row(), 2);
+    f.Gitter.Select(1, 2);
+    f.Gitter.PressKey(ui::vbKeyTab, 0);
+    EXPECT_EQ(f.Gitter.Rows(), 2);
+
+    e.backend.Enqueue({"Zeile löschen?", 7});
+    f.Gitter.SelectRows({2});
+    f.CommandLöschen.Press();
+    EXPECT_EQ(f.Gitter.Rows(), 2) << "answered no";
+    f.CommandLöschen.Press();
+    EXPECT_EQ(f.Gitter.Rows(), 1) << "answered yes by default";
+    EXPECT_EQ(e.backend.Questions().back().buttons, 36);
+}
+
+TEST(Rechnerfenster, FinishingTwiceReplacesTheTableInPlace) {
+    Fensterumgebung e;
+    {
+        Testfenster f;
+        f.Load();
+        f.mskStunden.SetText("  1,5");
+        f.CommandEnde.Press();
+        EXPECT_FALSE(f.IsLoaded());
+    }
+    ASSERT_EQ(e.u.doc->Tables().Count(), 2) << "the statement and the summary";
+    EXPECT_EQ(Tabellenmarke(e.u.doc->Tables().Item(1)), "Kovelund_9");
+
+    e.backend.Enqueue({"Tabellenwahl", std::string("optTabelle(0)")});
+    Testfenster f;
+    f.Load();
+    EXPECT_EQ(f.mskStunden.Text(), "  1,5") << "restored from the statement";
+    f.mskStunden.SetText("  2,0");
+    f.CommandEnde.Press();
+    e.u.NeuLaden();
+    ASSERT_EQ(e.u.doc->Tables().Count(), 2);
+    EXPECT_EQ(Tabellenmarke(e.u.doc->Tables().Item(1)), "Kovelund_9");
+    EXPECT_EQ(Zelltext(e.u.doc->Tables().Item(1).Cell(1, 2)), "  2,0");
+    EXPECT_EQ(e.u.log.Sätze(), 0);
+}
