@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <map>
 
 namespace kovelund::ui {
 
@@ -17,11 +18,25 @@ std::int32_t NächsterHandle() {
     return next.fetch_add(2);
 }
 
+std::map<std::int32_t, Form*>& Handles() {
+    static std::map<std::int32_t, Form*> handles;
+    return handles;
+}
+
 } // namespace
 
-Form::Form(std::string name) : name_(std::move(name)), caption_(name_), hWnd_(NächsterHandle()) {}
+Form::Form(std::string name) : name_(std::move(name)), caption_(name_), hWnd_(NächsterHandle()) {
+    Handles()[hWnd_] = this;
+}
 
-Form::~Form() = default;
+Form::~Form() {
+    Handles().erase(hWnd_);
+}
+
+Form* Form::FromHandle(std::int32_t hWnd) noexcept {
+    auto it = Handles().find(hWnd);
+    return it == Handles().end() ? nullptr : it->second;
+}
 
 void Form::SetCaption(std::string caption) {
     caption_ = std::move(caption);

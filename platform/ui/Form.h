@@ -44,6 +44,9 @@ public:
     void SetLeft(float left);
     /// The window handle: unique in the process, fixed for the object's life.
     std::int32_t hWnd() const noexcept { return hWnd_; }
+    /// The window with this handle while it exists, or none: the window system finds a window by
+    /// its handle alone (SetParent gets nothing else).
+    static Form* FromHandle(std::int32_t hWnd) noexcept;
     bool Visible() const noexcept { return visible_; }
 
     bool IsLoaded() const noexcept { return loaded_; }

@@ -77,6 +77,12 @@ TEST(Form, ControlsRegisterByNameAndHandlesAreUnique) {
     }
     EXPECT_EQ(f->Find("spät"), nullptr);
     EXPECT_EQ(f->ActiveControl(), nullptr);
+
+    std::int32_t handle = f->hWnd();
+    EXPECT_EQ(Form::FromHandle(handle), f.get());
+    EXPECT_EQ(Form::FromHandle(g.hWnd()), &g);
+    f.reset();
+    EXPECT_EQ(Form::FromHandle(handle), nullptr);
 }
 
 TEST(Form, FocusMovesLostFocusFirstAndOnlyOnChange) {
