@@ -22,6 +22,10 @@ void Fensterregister::Registrieren(int index, Fabrik fabrik) {
     fabriken_[static_cast<std::size_t>(index)] = std::move(fabrik);
 }
 
+bool Fensterregister::Registriert(int index) const {
+    return Gültig(index) && fabriken_[static_cast<std::size_t>(index)] != nullptr;
+}
+
 ui::Form* Fensterregister::Standardinstanz(int index) const {
     if (!Gültig(index)) return nullptr;
     const auto& instanz = instanzen_[static_cast<std::size_t>(index)];

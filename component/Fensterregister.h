@@ -19,6 +19,8 @@ public:
 
     /// Sets the factory of window `index` (0 to 5; other indices fail with 9, subscript out of range).
     void Registrieren(int index, Fabrik fabrik);
+    /// Whether window `index` has a factory, so that a host offers only the windows that exist.
+    bool Registriert(int index) const;
 
     /// The open default instance of window `index`, or none (not created yet, unloaded, or an index
     /// outside 0 to 5).

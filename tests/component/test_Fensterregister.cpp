@@ -64,6 +64,9 @@ TEST_F(FensterregisterTest, AnUnloadedWindowIsCreatedAnew) {
 
 TEST_F(FensterregisterTest, RegistrationRules) {
     Fensterregister leer;
+    EXPECT_FALSE(leer.Registriert(3));
+    EXPECT_TRUE(fenster.Registriert(3));
+    EXPECT_FALSE(fenster.Registriert(6));
     try {
         leer.Zeigen(3);
         ADD_FAILURE() << "a window without a class was shown";
@@ -82,6 +85,7 @@ TEST_F(FensterregisterTest, RegistrationRules) {
     fenster.Leeren();
     EXPECT_EQ(zähler[4].entladen, 1);
     EXPECT_EQ(fenster.Standardinstanz(4), nullptr);
+    EXPECT_FALSE(fenster.Registriert(4));
 }
 
 } // namespace
