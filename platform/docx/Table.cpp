@@ -21,12 +21,17 @@ constexpr int DefaultTextWidth = 9638; // A4 with 2 cm margins, in twips
     throw DocxError(error::NoSuchMember, what + ": the requested member of the collection does not exist");
 }
 
+// Measures read from a file are clamped to the largest page the word processor knows (22 inches).
+long long Measure(pugi::xml_attribute a) {
+    return std::clamp(a.as_llong(0), 0LL, 31680LL);
+}
+
 int TextWidth(pugi::xml_node body) {
     pugi::xml_node sectPr = body.child("w:sectPr");
-    int page = sectPr.child("w:pgSz").attribute("w:w").as_int(0);
+    long long page = Measure(sectPr.child("w:pgSz").attribute("w:w"));
     pugi::xml_node margins = sectPr.child("w:pgMar");
-    int width = page - margins.attribute("w:left").as_int(0) - margins.attribute("w:right").as_int(0);
-    return page > 0 && width > 0 ? width : DefaultTextWidth;
+    long long width = page - Measure(margins.attribute("w:left")) - Measure(margins.attribute("w:right"));
+    return page > 0 && width > 0 ? static_cast<int>(width) : DefaultTextWidth;
 }
 
 void Border(pugi::xml_node borders, const char* side, const char* value) {

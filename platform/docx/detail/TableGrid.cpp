@@ -26,8 +26,13 @@ std::vector<pugi::xml_node> ChildrenThrough(pugi::xml_node parent, const char* n
     return found;
 }
 
+// Counts and widths read from a file, clamped so that no sum over a table can overflow.
 int Value(pugi::xml_node properties, const char* name) {
-    return properties.child(name).attribute("w:val").as_int(0);
+    return std::clamp(properties.child(name).attribute("w:val").as_int(0), 0, 1000);
+}
+
+int Measure(pugi::xml_attribute a) {
+    return static_cast<int>(std::clamp(a.as_llong(0), 0LL, 31680LL));
 }
 
 // The cell's width in twips when it has one, else 0.
@@ -35,11 +40,11 @@ int OwnWidth(pugi::xml_node cell) {
     pugi::xml_node w = cell.child("w:tcPr").child("w:tcW");
     std::string_view type = w.attribute("w:type").value();
     if (!w || !(type.empty() || type == "dxa")) return 0;
-    return std::max(0, w.attribute("w:w").as_int(0));
+    return Measure(w.attribute("w:w"));
 }
 
-int GridSum(const std::vector<int>& grid, int from, int count) {
-    int sum = 0;
+long long GridSum(const std::vector<long long>& grid, int from, int count) {
+    long long sum = 0;
     for (int i = from; i < from + count && i < static_cast<int>(grid.size()); ++i)
         sum += grid[i];
     return sum;
@@ -47,28 +52,28 @@ int GridSum(const std::vector<int>& grid, int from, int count) {
 
 struct RowEdges {
     pugi::xml_node row;
-    std::vector<int> edges; // left edge, then the right edge of each cell
+    std::vector<long long> edges; // left edge, then the right edge of each cell
 };
 
-RowEdges EdgesOf(pugi::xml_node row, const std::vector<int>& grid) {
+RowEdges EdgesOf(pugi::xml_node row, const std::vector<long long>& grid) {
     pugi::xml_node trPr = row.child("w:trPr");
     int column = Value(trPr, "w:gridBefore");
     pugi::xml_node wBefore = trPr.child("w:wBefore");
-    int left = column > 0 && std::string_view(wBefore.attribute("w:type").value()) == "dxa"
-                   ? wBefore.attribute("w:w").as_int(0)
-                   : GridSum(grid, 0, column);
+    long long left = column > 0 && std::string_view(wBefore.attribute("w:type").value()) == "dxa"
+                         ? Measure(wBefore.attribute("w:w"))
+                         : GridSum(grid, 0, column);
     RowEdges result{row, {left}};
     for (pugi::xml_node cell : CellsOf(row)) {
         int span = std::max(1, Value(cell.child("w:tcPr"), "w:gridSpan"));
-        int width = OwnWidth(cell);
+        long long width = OwnWidth(cell);
         if (width == 0) width = GridSum(grid, column, span);
-        column += span;
+        column = std::min(column + span, 1 << 20);
         result.edges.push_back(result.edges.back() + width);
     }
     return result;
 }
 
-void SetRowExtra(pugi::xml_node row, const char* count, const char* width, int columns, int twips) {
+void SetRowExtra(pugi::xml_node row, const char* count, const char* width, int columns, long long twips) {
     pugi::xml_node trPr = row.child("w:trPr");
     if (columns == 0) {
         trPr.remove_child(count);
@@ -84,7 +89,7 @@ void SetRowExtra(pugi::xml_node row, const char* count, const char* width, int c
     Set(w, "w:type", "dxa");
 }
 
-void WriteGrid(pugi::xml_node table, const std::vector<int>& edges) {
+void WriteGrid(pugi::xml_node table, const std::vector<long long>& edges) {
     pugi::xml_node grid = table.child("w:tblGrid");
     if (!grid) grid = table.insert_child_after("w:tblGrid", Properties(table));
     while (grid.first_child())
@@ -132,11 +137,11 @@ void SetCellWidth(pugi::xml_node cell, int twips) {
 }
 
 void RebuildGrid(pugi::xml_node table) {
-    std::vector<int> grid;
+    std::vector<long long> grid;
     for (pugi::xml_node c : table.child("w:tblGrid").children("w:gridCol"))
-        grid.push_back(c.attribute("w:w").as_int(0));
+        grid.push_back(Measure(c.attribute("w:w")));
     std::vector<RowEdges> rows;
-    std::vector<int> edges{0};
+    std::vector<long long> edges{0};
     for (pugi::xml_node row : RowsOf(table)) {
         rows.push_back(EdgesOf(row, grid));
         edges.insert(edges.end(), rows.back().edges.begin(), rows.back().edges.end());
@@ -144,7 +149,7 @@ void RebuildGrid(pugi::xml_node table) {
     std::sort(edges.begin(), edges.end());
     edges.erase(std::unique(edges.begin(), edges.end()), edges.end());
     if (edges.size() < 2) return;
-    auto indexOf = [&](int edge) {
+    auto indexOf = [&](long long edge) {
         return static_cast<int>(std::lower_bound(edges.begin(), edges.end(), edge) - edges.begin());
     };
     int lastColumn = static_cast<int>(edges.size()) - 1;

@@ -227,8 +227,11 @@ pugi::xml_node Ensure(pugi::xml_node parent, const char* name, std::initializer_
 pugi::xml_node Properties(pugi::xml_node element) {
     std::string name = std::string(element.name()) + "Pr";
     if (pugi::xml_node existing = element.child(name.c_str())) return existing;
+    // Only a table may have range markers before its properties; a paragraph, run, row or cell
+    // must start with its properties.
+    bool tabelle = Is(element, "w:tbl");
     pugi::xml_node first = element.first_child();
-    while (first && (Marker(first) || Is(first, "w:tblPrEx")))
+    while (first && ((tabelle && Marker(first)) || Is(first, "w:tblPrEx")))
         first = first.next_sibling();
     return first ? element.insert_child_before(name.c_str(), first) : element.append_child(name.c_str());
 }
