@@ -97,7 +97,7 @@ std::string Formatvorlagen() {
            std::string(w) +
            "><w:docDefaults><w:rPrDefault><w:rPr>"
            R"(<w:rFonts w:ascii="Liberation Sans" w:hAnsi="Liberation Sans" w:cs="Liberation Sans"/>)"
-           R"(<w:sz w:val="22"/><w:szCs w:val="22"/><w:lang w:val="de-DE"/>)"
+           R"(<w:sz w:val="20"/><w:szCs w:val="20"/><w:lang w:val="de-DE"/>)"
            "</w:rPr></w:rPrDefault><w:pPrDefault><w:pPr>"
            R"(<w:spacing w:after="60"/>)"
            "</w:pPr></w:pPrDefault></w:docDefaults>"

@@ -9,6 +9,7 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/docx/Comment.h"
+#include "platform/docx/Selection.h"
 #include "platform/docx/Table.h"
 
 #include <algorithm>
@@ -172,6 +173,17 @@ void SummentabelleFüllen(docx::Document& doc, const docx::Table& t, const Auftr
     }
     fehler([&] { Schreiben(t, s.letzteZeile, 2, "Rechnungsbetrag"); });
     fehler([&] { Schreiben(t, s.letzteZeile, 4, Euro(s.mwst + s.betrag), true); });
+    // Laid out like the fee tables above it: no lines, amounts to the right, texts to the left.
+    fehler([&] {
+        docx::Selection& auswahl = doc.Application().Selection();
+        t.Select();
+        for (int rand = docx::BorderTop; rand >= docx::BorderVertical; --rand) auswahl.SetBorderLineStyle(rand, 0);
+        auswahl.SetAlignment(docx::AlignRight);
+        t.Columns().Item(1).Select();
+        auswahl.SetAlignment(docx::AlignLeft);
+        t.Columns().Item(2).Select();
+        auswahl.SetAlignment(docx::AlignLeft);
+    });
     const double breiten[] = {4, 8, 3, 2.5};
     for (int spalte = 1; spalte <= 4; ++spalte)
         fehler([&] {

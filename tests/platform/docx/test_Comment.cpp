@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 using namespace kovelund::docx;
 using namespace kovelund::docx::test;
 
@@ -96,4 +98,20 @@ TEST(Comments, ADeletedCommentTakesItsMarkersAlong) {
     EXPECT_EQ(wieder->Comments().Count(), 4);
     EXPECT_EQ(wieder->Tables().Item(1).Cell(2, 5).Range().Comments().Count(), 0);
     EXPECT_EQ(wieder->Tables().Item(1).Cell(2, 5).Range().Text(), "  120,00 €\r\a");
+}
+
+TEST(Comments, FormattingACommentedEmptyCellKeepsTheParagraphPropertiesFirst) {
+    auto doc = Öffnen("vorlage.docx");
+    Table t = doc->Tables().Add(doc->Tables().Item(1).Delete(), 2, 4);
+    t.Cell(1, 1).Range().Comments().Add(t.Cell(1, 1).Range(), "RE_Summe");
+    t.Select();
+    doc->Application().Selection().SetAlignment(AlignRight);
+    t.Cell(1, 1).Range().SetBold(true);
+    std::string xml = doc->PartXml("word/document.xml");
+    // A paragraph's properties must be its first child, or word processors reject the file.
+    std::regex vorPPr("(<[^>]*>)<w:pPr>");
+    for (auto it = std::sregex_iterator(xml.begin(), xml.end(), vorPPr); it != std::sregex_iterator(); ++it) {
+        std::string davor = (*it)[1];
+        EXPECT_TRUE(davor == "<w:p>" || davor.starts_with("<w:p ")) << davor;
+    }
 }
