@@ -1,4 +1,5 @@
 #include "component/Auftragskontext.h"
+#include "component/Eigenschaften.h"
 #include "component/KV.h"
 #include "component/kovelund.h"
 #include "platform/dao/Workspace.h"
@@ -6,7 +7,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 
 struct kovelund_kv {
     std::unique_ptr<kovelund::KV> kv;
@@ -16,34 +16,6 @@ struct kovelund_kv {
 namespace {
 
 using namespace kovelund;
-
-struct Eigenschaft {
-    Variant (KV::*lesen)() const;
-    void (KV::*schreiben)(const Variant&);
-};
-
-const std::map<std::string, Eigenschaft, std::less<>>& Eigenschaften() {
-    static const std::map<std::string, Eigenschaft, std::less<>> eigenschaften{
-        {"Flurstücksnummer", {&KV::Flurstücksnummer, &KV::SetFlurstücksnummer}},
-        {"Fläche", {&KV::Fläche, &KV::SetFläche}},
-        {"Bodenwert", {&KV::Bodenwert, &KV::SetBodenwert}},
-        {"Lage", {&KV::Lage, &KV::SetLage}},
-        {"Baukosten", {&KV::Baukosten, &KV::SetBaukosten}},
-        {"Achslänge", {&KV::Achslänge, &KV::SetAchslänge}},
-        {"Grenzlänge", {&KV::Grenzlänge, &KV::SetGrenzlänge}},
-        {"Flurstücke", {&KV::Flurstücke, &KV::SetFlurstücke}},
-        {"AnzahlGrenzpunkte", {&KV::AnzahlGrenzpunkte, &KV::SetAnzahlGrenzpunkte}},
-        {"ID_Benutzer", {&KV::ID_Benutzer, &KV::SetID_Benutzer}},
-    };
-    return eigenschaften;
-}
-
-const Eigenschaft& Suchen(std::string_view name) {
-    auto gefunden = Eigenschaften().find(name);
-    if (gefunden == Eigenschaften().end())
-        throw Fehler(438, "KV has no property '" + std::string(name) + "' with a simple value");
-    return gefunden->second;
-}
 
 // Runs one call of the C entry: errors become the returned number and the handle's description.
 template <class Aufruf> int Ausführen(kovelund_kv* kv, Aufruf&& aufruf) {
@@ -67,7 +39,7 @@ std::string Text(const KV& kv, std::string_view name) {
     if (name == "VamoWorkspace") return auftrag.VamoWorkspace ? auftrag.VamoWorkspace->Name() : "";
     if (name == "NeueAbfrage") return auftrag.NeueAbfrage ? auftrag.NeueAbfrage->Name() : "";
     if (name == "Doc") return auftrag.Doc ? auftrag.Doc->Path().string() : "";
-    return AlsText((kv.*Suchen(name).lesen)());
+    return AlsText(EigenschaftLesen(kv, name));
 }
 
 void TextSetzen(KV& kv, std::string_view name, const char* wert) {
@@ -80,7 +52,7 @@ void TextSetzen(KV& kv, std::string_view name, const char* wert) {
         return kv.SetNeueAbfrage(workspace->OpenDatabase(text));
     }
     if (name == "Doc") return kv.SetDoc(docx::Document::Open(text));
-    (kv.*Suchen(name).schreiben)(text);
+    EigenschaftSetzen(kv, name, text);
 }
 
 } // namespace
@@ -104,7 +76,7 @@ int kovelund_kv_set_text(kovelund_kv* kv, const char* property, const char* valu
 }
 
 int kovelund_kv_set_number(kovelund_kv* kv, const char* property, double value) {
-    return Ausführen(kv, [&](KV& k) { (k.*Suchen(property != nullptr ? property : "").schreiben)(value); });
+    return Ausführen(kv, [&](KV& k) { EigenschaftSetzen(k, property != nullptr ? property : "", value); });
 }
 
 int kovelund_kv_get_text(kovelund_kv* kv, const char* property, char* buffer, size_t size, size_t* length) {
@@ -120,7 +92,7 @@ int kovelund_kv_get_text(kovelund_kv* kv, const char* property, char* buffer, si
 
 int kovelund_kv_get_number(kovelund_kv* kv, const char* property, double* value) {
     return Ausführen(kv, [&](KV& k) {
-        double zahl = AlsDouble((k.*Suchen(property != nullptr ? property : "").lesen)());
+        double zahl = AlsDouble(EigenschaftLesen(k, property != nullptr ? property : ""));
         if (value != nullptr) *value = zahl;
     });
 }

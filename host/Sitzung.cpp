@@ -1,6 +1,7 @@
 #include "host/Sitzung.h"
 
 #include "common/Fehler.h"
+#include "component/Eigenschaften.h"
 #include "component/Fensterregister.h"
 #include "component/KV.h"
 #include "forms/Fensterliste.h"
@@ -15,8 +16,6 @@
 #include "platform/ui/Label.h"
 
 #include <fstream>
-#include <functional>
-#include <map>
 #include <sstream>
 
 namespace kovelund {
@@ -26,26 +25,9 @@ namespace {
 // The host's main window as the command line plays it.
 constexpr std::int32_t hostfenster = 1;
 
-using Setzer = void (KV::*)(const Variant&);
-
-void EigenschaftSetzen(KV& kv, const std::string& name, const Variant& wert) {
-    static const std::map<std::string, Setzer, std::less<>> setzer = {
-        {"Flurstücksnummer", &KV::SetFlurstücksnummer},
-        {"Fläche", &KV::SetFläche},
-        {"Bodenwert", &KV::SetBodenwert},
-        {"Lage", &KV::SetLage},
-        {"Baukosten", &KV::SetBaukosten},
-        {"Achslänge", &KV::SetAchslänge},
-        {"Grenzlänge", &KV::SetGrenzlänge},
-        {"Flurstücke", &KV::SetFlurstücke},
-        {"AnzahlGrenzpunkte", &KV::SetAnzahlGrenzpunkte},
-        {"ID_Benutzer", &KV::SetID_Benutzer},
-    };
-    auto eintrag = setzer.find(name);
-    if (eintrag == setzer.end())
-        throw SkriptFehler("properties: KV has no property '" + name + "' that takes a value");
+void EigenschaftÜbergeben(KV& kv, const std::string& name, const Variant& wert) {
     try {
-        (kv.*eintrag->second)(wert);
+        EigenschaftSetzen(kv, name, wert);
     } catch (const Fehler& f) {
         throw SkriptFehler("properties: " + name + ": " + f.what());
     }
