@@ -112,15 +112,8 @@ double FührendeZahl(std::string_view text) {
         }
     }
     if (!ziffern) return 0;
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E' || text[i] == 'd' || text[i] == 'D')) {
-        std::string exp = "e";
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exp += text[j++];
-        std::size_t start = exp.size();
-        while (j < text.size() && IstZiffer(text[j]))
-            exp += text[j++];
-        if (exp.size() > start) einfach += exp;
-    }
+    if (i < text.size() && (text[i] == 'd' || text[i] == 'D' || text[i] == 'e' || text[i] == 'E'))
+        if (auto exp = Exponent(text, i)) einfach += exp->first;
     if (einfach.back() == '.') einfach.pop_back();
     if (einfach == "-") return 0;
     return Lesen(einfach);
@@ -155,15 +148,10 @@ std::optional<double> DeutscheZahl(std::string_view roh) {
     }
     if (!ziffern) return std::nullopt;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        std::string exp = "e";
-        std::size_t j = i + 1;
-        if (j < text.size() && (text[j] == '-' || text[j] == '+')) exp += text[j++];
-        std::size_t start = exp.size();
-        while (j < text.size() && IstZiffer(text[j]))
-            exp += text[j++];
-        if (exp.size() == start) return std::nullopt;
-        einfach += exp;
-        i = j;
+        auto exp = Exponent(text, i);
+        if (!exp) return std::nullopt;
+        einfach += exp->first;
+        i = exp->second;
     }
     if (i != text.size()) return std::nullopt;
     if (einfach.back() == '.') einfach.pop_back();
