@@ -63,6 +63,19 @@ bool IstZiffer(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The exponent whose letter stands at `i`: "e", its sign and digits, and the position behind it;
+// none without digits.
+std::optional<std::pair<std::string, std::size_t>> Exponent(std::string_view text, std::size_t i) {
+    std::string exp = "e";
+    std::size_t j = i + 1;
+    if (j < text.size() && (text[j] == '-' || text[j] == '+')) exp += text[j++];
+    std::size_t start = exp.size();
+    while (j < text.size() && IstZiffer(text[j]))
+        exp += text[j++];
+    if (exp.size() == start) return std::nullopt;
+    return std::pair{exp, j};
+}
+
 double Lesen(const std::string& einfach) {
     double wert = 0;
     auto [ende, fehler] = std::from_chars(einfach.data(), einfach.data() + einfach.size(), wert);
