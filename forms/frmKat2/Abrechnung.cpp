@@ -197,7 +197,9 @@ void Anteilsbreiten(Abrechnungstabelle& tabelle, int zeile, double spalte3) {
 void Anteilszeilen(const frmKat2& f, Abrechnungstabelle& tabelle, Abrechnung& a) {
     tabelle.Zwischensumme(a.r, a.F);
     ++a.r;
-    tabelle.AnteilZeile(a.r, "Ihr Anteil beträgt " + f.MaskEdBoxAnteil.Text() + "/1000",
+    // Trimmed: a share restored from its row stands right-aligned in the field (" 500"), and finishing
+    // an unchanged statement again writes the same text.
+    tabelle.AnteilZeile(a.r, "Ihr Anteil beträgt " + Trimmen(f.MaskEdBoxAnteil.Text()) + "/1000",
                         AlsZahltext(a.s * 100), a.F, a.s);
     Anteilsbreiten(tabelle, a.r, 2.4);
     ++a.r;

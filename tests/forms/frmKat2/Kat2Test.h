@@ -6,6 +6,7 @@
 #include "document/Zelltext.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "platform/ui/HeadlessBackend.h"
+#include "totals/G_frmTabelle.h"
 #include "totals/VV_WordAuto.h"
 
 #include <gtest/gtest.h>
@@ -71,6 +72,9 @@ protected:
         Auftrag().AnzahlGrenzpunkte = 12;
     }
 
+    // The table choice keeps its last choice for the process; the next test starts as a new one.
+    ~Kat2Test() override { G_frmTabelle::Freigeben(); }
+
     /// Opens a new window on the invoice, as Show does.
     frmKat2& Öffnen() {
         fenster = std::make_unique<frmKat2>();
@@ -84,10 +88,10 @@ protected:
         OK(*fenster);
         EXPECT_FALSE(fenster->IsLoaded());
         u.NeuLaden();
-        return Abrechnung();
+        return Kat2Tabelle();
     }
 
-    docx::Table Abrechnung() const {
+    docx::Table Kat2Tabelle() const {
         for (const docx::Table& t : u.doc->Tables())
             if (Tabellenmarke(t) == "Kovelund_2") return t;
         ADD_FAILURE() << "no table marked Kovelund_2";

@@ -1,0 +1,285 @@
+// The category 2 statement as "&OK" writes it into the sample invoice: rows, texts, amounts, the
+// VAT-free marks, the share layout and the totals it leads to.
+
+#include "Kat2Test.h"
+#include "platform/dao/Field.h"
+
+namespace kovelund::test {
+namespace {
+
+using Zeile = std::vector<std::string>;
+
+/// A row of the 8-column table; cells not given are empty.
+Zeile Z(std::initializer_list<const char*> zellen) {
+    Zeile zeile(zellen.begin(), zellen.end());
+    zeile.resize(8);
+    return zeile;
+}
+
+const Zeile titel = Z({"Grenzfeststellung und Abmarkungen"});
+const Zeile flurstück = Z({"Flst.Nr. 123/4"});
+const Zeile kopf = Z({"Tarif- stelle", "Bezeichnung"});
+const Zeile art0 = Z({"12.1", "Grenzfeststellung und Abmarkungen"});
+const Zeile wertZeile = Z({"", "Bodenwert", "    5,00 €/m²"});
+const Zeile teilA = Z({"", "Gebühr nach Staffel 3, Teil A", "", "", "  540,00 €"});
+const Zeile teilB =
+    Z({"", "Gebühr nach Staffel 3, Teil B", "12 in der Örtlichkeit überprüfte/hergestellte Grenzpunkte",
+       "x    46,00 €", "  552,00 €"});
+const Zeile leer = Z({});
+
+class Abrechnung : public Kat2Test {
+protected:
+    Abrechnung() { Öffnen(); }
+
+    void Eingeben(std::string punkte, std::string bodenwert) {
+        Setzen(fenster->msk100, std::move(punkte));
+        Setzen(fenster->MaskEdBoxWert, std::move(bodenwert));
+    }
+
+    /// Row `zeile` of the statement written by Abschließen.
+    Zeile Reihe(const docx::Table& t, int zeile) const {
+        return Zellen(t)[static_cast<std::size_t>(zeile - 1)];
+    }
+
+    void TearDown() override { EXPECT_EQ(u.log.Sätze(), 0) << u.log.Text(); }
+};
+
+TEST_F(Abrechnung, SevenRowsForTwelvePointsAtFiveEuros) {
+    docx::Table t = Abschließen();
+    EXPECT_EQ(Zellen(t), (std::vector<Zeile>{titel, flurstück, kopf, art0, wertZeile, teilA, teilB}));
+    EXPECT_EQ(Kommentare(t, 1, 5), std::vector<std::string>{"Kovelund_2"});
+    EXPECT_EQ(Abrechnungen(), 1);
+    EXPECT_EQ(Marke("vamoNetto"), "   1.092,00 € ");
+    EXPECT_EQ(Marke("vamoAuslagen"), "       0,00 € ");
+    EXPECT_EQ(Marke("vamoGesamt"), "   1.299,48 € ") << "19 % on all of it";
+}
+
+TEST_F(Abrechnung, TeilAByTheNumberOfPoints) {
+    const struct {
+        const char* punkte;
+        const char* teilA;
+    } fälle[] = {{"0", "    0,00 €"},
+                 {"5", "  385,00 €"},
+                 {"6", "  435,00 €"},
+                 {"50", "  790,00 €"},
+                 {"51", "1.050,00 €"}};
+    for (const auto& fall : fälle) {
+        Öffnen();
+        Eingeben(fall.punkte, "5");
+        OK(*fenster);
+        docx::Table t = Kat2Tabelle();
+        EXPECT_EQ(Reihe(t, 6), Z({"", "Gebühr nach Staffel 3, Teil A", "", "", fall.teilA})) << fall.punkte;
+        EXPECT_EQ(Abrechnungen(), 1);
+        t.Delete();
+    }
+}
+
+TEST_F(Abrechnung, WithTariff10Or11RowSixStaysEmptyAndTheFeeIsTeilBAlone) {
+    Klicken(fenster->chkT10_11);
+    Klicken(fenster->chkUnterlagen);
+    docx::Table t = Abschließen();
+    EXPECT_EQ(Reihe(t, 6), leer);
+    EXPECT_EQ(Reihe(t, 7), teilB);
+    EXPECT_EQ(Reihe(t, 8), Z({"12.4 a", "erheblicher Mehraufwand wegen schwierig auszuwertender Unterlagen",
+                              "20% von ", "  552,00 €", "  110,40 €"}))
+        << "the surcharge on B alone";
+    EXPECT_EQ(Marke("vamoNetto"), "     662,40 € ");
+}
+
+TEST_F(Abrechnung, BothSurchargesAreEachTwentyPercentOfAPlusB) {
+    Klicken(fenster->chkUnterlagen);
+    Klicken(fenster->chkVerhältnisse);
+    docx::Table t = Abschließen();
+    ASSERT_EQ(t.Rows().Count(), 9);
+    EXPECT_EQ(Reihe(t, 8), Z({"12.4 a", "erheblicher Mehraufwand wegen schwierig auszuwertender Unterlagen",
+                              "20% von ", "1.092,00 €", "  218,40 €"}));
+    EXPECT_EQ(Reihe(t, 9),
+              Z({"12.4 b",
+                 "erheblicher Mehraufwand wegen dichter Bodenbewachsung, starker Hanglage oder ähnlich "
+                 "schwieriger Verhältnisse",
+                 "20% von ", "1.092,00 €", "  218,40 €"}));
+    EXPECT_EQ(Marke("vamoNetto"), "   1.528,80 € ");
+}
+
+TEST_F(Abrechnung, HoursKilometresAndDaysByTheirExactRates) {
+    frmKat2& f = *fenster;
+    Tippen(f.mskHTechniker, "2,3");
+    Tippen(f.mskHGehilfen, "1");
+    Setzen(f.MaskEdBoxKM, "36");
+    Setzen(f.txtTageskm, "2");
+    f.LeaveFocus();
+    EXPECT_EQ(f.lblGebühr.Caption(), " 1.390,60") << "the running fee: 5 and 2 half hours, 0,90 per km";
+    docx::Table t = Abschließen();
+    ASSERT_EQ(t.Rows().Count(), 11);
+    EXPECT_EQ(Reihe(t, 8), Z({"15.1.3", "Aussenarbeiten von vermessungstechnischen Fachkräften",
+                              "2,5 Stunden", "x 41,00  €", "  102,50 €"}));
+    EXPECT_EQ(Reihe(t, 9), Z({"15.1.4", "Aussenarbeiten von vermessungstechnischen Hilfskräften",
+                              "1,0 Stunden", "x 30,60  €", "   30,60 €"}));
+    EXPECT_EQ(Reihe(t, 10),
+              Z({"15.3", "Einsatz von Kraftfahrzeugen", "36 km", "x 0,46 €/km ", "   16,56 €"}));
+    EXPECT_EQ(Reihe(t, 11), Z({"15.3", "Einsatz von Kraftfahrzeugen bis 10 km", " 2 Arbeitstage", "x 5,00 € ",
+                               "   10,00 €"}));
+    EXPECT_EQ(Marke("vamoNetto"), "   1.251,66 € ");
+}
+
+TEST_F(Abrechnung, KindsOneAndTwoChangeOnlyTheTariffText) {
+    Klicken(fenster->optArt[1]);
+    docx::Table t = Abschließen();
+    EXPECT_EQ(Zellen(t), (std::vector<Zeile>{titel, flurstück, kopf, Z({"12.2", "Nachträgliche Abmarkungen"}),
+                                             wertZeile, teilA, teilB}));
+    t.Delete();
+
+    Öffnen();
+    Klicken(fenster->optArt[2]);
+    t = Abschließen();
+    EXPECT_EQ(Zellen(t),
+              (std::vector<Zeile>{titel, flurstück, kopf,
+                                  Z({"12.3", "Abmarkungen im Zusammenhang mit einer Katastererneuerung"}),
+                                  wertZeile, teilA, teilB}));
+}
+
+TEST_F(Abrechnung, ExpensesInTheFullLayoutAreMarkedFreeOfVat) {
+    u.Rechnung(17);
+    Klicken(fenster->chkVUnterlagen);
+    Klicken(fenster->chkÜbernahme);
+    docx::Table t = Abschließen();
+    ASSERT_EQ(t.Rows().Count(), 10);
+    EXPECT_EQ(Reihe(t, 8), Z({"", "\rUmsatzsteuerfreie Auslagen"}));
+    EXPECT_EQ(Reihe(t, 9), Z({"5.3.1", "Vermessungsunterlagen", "20% der Gebühr nach Gebührenstaffel",
+                              "max. 184,06 €", "  184,06 €"}))
+        << "20 % of 1092 is above the bound";
+    EXPECT_EQ(Reihe(t, 10),
+              Z({"14.3", "Übernahmegebühr", "15% der Teilgebühr B", "min. 25,56 €", "   82,80 €"}));
+    EXPECT_EQ(Kommentare(t, 9, 5), std::vector<std::string>{"0"});
+    EXPECT_EQ(Kommentare(t, 10, 5), std::vector<std::string>{"0"});
+    EXPECT_TRUE(Kommentare(t, 7, 5).empty());
+
+    EXPECT_EQ(Marke("vamoNetto"), "   1.358,86 € ");
+    EXPECT_EQ(Marke("vamoAuslagen"), "     266,86 € ");
+    EXPECT_EQ(Marke("vamoGesamt"), "   1.566,34 € ") << "VAT on 1092 only";
+    auto rechnung = u.Gespeichert(17);
+    EXPECT_NEAR(AlsDouble(rechnung->Fields("NettoRechnung").Value()), 109200, 1e-6);
+    EXPECT_NEAR(AlsDouble(rechnung->Fields("MehrwertsteuerFreierbetrag").Value()), 26686, 1e-6);
+    EXPECT_NEAR(AlsDouble(rechnung->Fields("Brutto").Value()), 156634, 1e-6);
+}
+
+TEST(Auslagen, SurveyDocumentsAndTakeoverFeeByTheirBounds) {
+    EXPECT_EQ(Vermessungsunterlagen(1000), 184.06) << "200 is above the bound";
+    EXPECT_EQ(Vermessungsunterlagen(900), 180);
+    EXPECT_EQ(Vermessungsunterlagen(920.3), 184.06);
+    EXPECT_EQ(Vermessungsunterlagen(0), 0);
+    EXPECT_EQ(Übernahmegebühr(100, 1), 25.56) << "15 is below the minimum";
+    EXPECT_EQ(Übernahmegebühr(1000, 1), 150);
+    EXPECT_EQ(Übernahmegebühr(100, 0.5), 30) << "divided by the share before the minimum";
+    EXPECT_EQ(Übernahmegebühr(1000, 0), 150) << "a share of 0 leaves it undivided";
+    EXPECT_EQ(Übernahmegebühr(100, 0), 25.56);
+}
+
+TEST_F(Abrechnung, SurveyDocumentsTakeTheScaleFeeWithSurchargesButNoHours) {
+    // G = 435 + 8 x 56 = 883: 176,60 below the bound; with 12.4 a G = 1059,60 and the bound applies.
+    Eingeben("8", "5");
+    Tippen(fenster->mskHTechniker, "10");
+    Klicken(fenster->chkVUnterlagen);
+    docx::Table t = Abschließen();
+    EXPECT_EQ(Reihe(t, 10)[4], "  176,60 €");
+
+    Kat2Tabelle().Delete();
+
+    Öffnen();
+    Eingeben("8", "5");
+    Klicken(fenster->chkUnterlagen);
+    Klicken(fenster->chkVUnterlagen);
+    EXPECT_EQ(Reihe(Abschließen(), 10)[4], "  184,06 €");
+}
+
+TEST_F(Abrechnung, SurveyDocumentsJustBelowAndAboveTheBound) {
+    // G = B = 20 x 46 = 920 (Teil A left out): 184,00; G = 435 + 10 x 56 = 995: 184,06.
+    Eingeben("20", "5");
+    Klicken(fenster->chkT10_11);
+    Klicken(fenster->chkVUnterlagen);
+    EXPECT_EQ(Reihe(Abschließen(), 9)[4], "  184,00 €");
+    Kat2Tabelle().Delete();
+
+    Öffnen();
+    Eingeben("10", "5");
+    Klicken(fenster->chkVUnterlagen);
+    EXPECT_EQ(Reihe(Abschließen(), 9)[4], "  184,06 €");
+}
+
+TEST_F(Abrechnung, TakeoverFeeAtItsMinimum) {
+    // B = 1 x 66: 9,90 is below the minimum.
+    Eingeben("1", "5");
+    Klicken(fenster->chkÜbernahme);
+    EXPECT_EQ(Reihe(Abschließen(), 9),
+              Z({"14.3", "Übernahmegebühr", "15% der Teilgebühr B", "min. 25,56 €", "   25,56 €"}));
+}
+
+TEST_F(Abrechnung, ShareFiveHundredWithoutExpensesLeavesTheReservedRowEmpty) {
+    Setzen(fenster->MaskEdBoxAnteil, "500");
+    docx::Table t = Abschließen();
+    EXPECT_EQ(Zellen(t),
+              (std::vector<Zeile>{
+                  titel, flurstück, kopf, art0, wertZeile,
+                  Z({"", "Gebühr nach Staffel 3, Teil A", "", "", "", "", "  540,00 €"}),
+                  Z({"", "Gebühr nach Staffel 3, Teil B",
+                     "12 in der Örtlichkeit überprüfte/hergestellte Grenzpunkte", "x    46,00 €", "", "",
+                     "  552,00 €"}),
+                  Z({"", "Zwischensumme\r", "", "", "", "", "1.092,00 €"}),
+                  Z({"", "Ihr Anteil beträgt 500/1000\r 50 % von 1.092,00 €", "", "", "  546,00 €"}), leer}));
+    EXPECT_EQ(Marke("vamoNetto"), "     546,00 € ") << "only the share is billed";
+}
+
+TEST_F(Abrechnung, ShareFiveHundredSharesTheExpensesInTheLastRow) {
+    Setzen(fenster->MaskEdBoxAnteil, "500");
+    Klicken(fenster->chkVUnterlagen);
+    Klicken(fenster->chkÜbernahme);
+    docx::Table t = Abschließen();
+    ASSERT_EQ(t.Rows().Count(), 13);
+    EXPECT_EQ(Reihe(t, 10), Z({"", "\rUmsatzsteuerfreie Auslagen"}));
+    EXPECT_EQ(Reihe(t, 11), Z({"5.3.1", "Vermessungsunterlagen", "20% der Gebühr nach Gebührenstaffel",
+                               "max. 184,06 €", "", "", "", "  184,06 €"}));
+    EXPECT_EQ(Reihe(t, 12), Z({"14.3", "Übernahmegebühr", "15% der Teilgebühr B", "min. 25,56 €", "", "", "",
+                               "  165,60 €"}))
+        << "552 / 0.5 x 15 %";
+    EXPECT_EQ(Reihe(t, 13), Z({"", "anteilige Auslagen \r 50 % von   349,66 €", "", "", "  174,83 €"}));
+    EXPECT_EQ(Kommentare(t, 13, 5), std::vector<std::string>{"0"});
+    EXPECT_TRUE(Kommentare(t, 11, 8).empty());
+    EXPECT_TRUE(Kommentare(t, 9, 5).empty());
+    EXPECT_EQ(Marke("vamoAuslagen"), "     174,83 € ");
+    EXPECT_EQ(Marke("vamoNetto"), "     720,83 € ");
+}
+
+TEST_F(Abrechnung, ShareThreeHundredThirtyThreeIsFifteenThrees) {
+    Setzen(fenster->MaskEdBoxAnteil, "333");
+    Klicken(fenster->chkÜbernahme);
+    docx::Table t = Abschließen();
+    EXPECT_EQ(Reihe(t, 9), Z({"", "Ihr Anteil beträgt 333/1000\r 33.3333333333333 % von 1.092,00 €", "", "",
+                              "  364,00 €"}));
+    EXPECT_EQ(Reihe(t, 11)[7], "  248,40 €") << "552 / 0.333333333333333 x 15 %";
+    EXPECT_EQ(Reihe(t, 12),
+              Z({"", "anteilige Auslagen \r 33.3333333333333 % von   248,40 €", "", "", "   82,80 €"}));
+}
+
+TEST_F(Abrechnung, ShareZeroBillsNothingAndDividesNothingByZero) {
+    Setzen(fenster->MaskEdBoxAnteil, "0");
+    Klicken(fenster->chkÜbernahme);
+    docx::Table t = Abschließen();
+    ASSERT_EQ(t.Rows().Count(), 12);
+    EXPECT_EQ(Reihe(t, 9), Z({"", "Ihr Anteil beträgt 0/1000\r 0 % von 1.092,00 €", "", "", "    0,00 €"}));
+    EXPECT_EQ(Reihe(t, 11), Z({"14.3", "Übernahmegebühr", "15% der Teilgebühr B", "min. 25,56 €", "", "", "",
+                               "   82,80 €"}));
+    EXPECT_EQ(Reihe(t, 12), Z({"", "anteilige Auslagen \r 0 % von    82,80 €", "", "", "    0,00 €"}));
+    EXPECT_EQ(Marke("vamoNetto"), "       0,00 € ");
+}
+
+TEST_F(Abrechnung, AnEmptyShareFieldIsTheWholeFee) {
+    Setzen(fenster->MaskEdBoxAnteil, "");
+    fenster->LeaveFocus();
+    EXPECT_EQ(fenster->lblGebühr.Caption(), "     0,00");
+    docx::Table t = Abschließen();
+    EXPECT_EQ(t.Rows().Count(), 7);
+    EXPECT_EQ(Reihe(t, 7), teilB);
+}
+
+} // namespace
+} // namespace kovelund::test

@@ -1,0 +1,126 @@
+// A category 2 window opened on an invoice that holds its statement: the inputs restored from the
+// table, and "&OK" replacing that table in place.
+
+#include "Kat2Test.h"
+
+namespace kovelund::test {
+namespace {
+
+class Wiederherstellen : public Kat2Test {
+protected:
+    /// Opens the window again on the saved invoice and picks its first category 2 statement.
+    frmKat2& Wiederöffnen() {
+        backend.Enqueue({"Tabellenwahl", std::string("optTabelle(0)")});
+        frmKat2& f = Öffnen();
+        EXPECT_TRUE(backend.PendingAnswers().empty());
+        return f;
+    }
+
+    /// Where the statement stands: the text before it and its position among the tables.
+    std::pair<std::string, int> Ort() const {
+        docx::Table tabelle = Kat2Tabelle();
+        std::string text = u.doc->Content().Text();
+        return {text.substr(0, text.find(tabelle.Range().Text())), tabelle.Position()};
+    }
+
+    void TearDown() override { EXPECT_EQ(u.log.Sätze(), 0) << u.log.Text(); }
+};
+
+TEST_F(Wiederherstellen, EveryInputOfAFullStatementComesBack) {
+    frmKat2& f = Öffnen();
+    Klicken(f.optArt[1]);
+    Setzen(f.MaskEdBoxWert, "85,5");
+    Klicken(f.chkT10_11);
+    Klicken(f.chkUnterlagen);
+    Klicken(f.chkVerhältnisse);
+    Tippen(f.mskHTechniker, "2,3");
+    Tippen(f.mskHGehilfen, "1");
+    Setzen(f.MaskEdBoxKM, "36");
+    Setzen(f.txtTageskm, "2");
+    Klicken(f.chkVUnterlagen);
+    Klicken(f.chkÜbernahme);
+    std::string gebühr = f.lblGebühr.Caption();
+    Abschließen();
+
+    Auftrag().Flurstücksnummer = "999/9";
+    Auftrag().AnzahlGrenzpunkte = 3;
+    frmKat2& w = Wiederöffnen();
+    EXPECT_TRUE(w.optArt[1].Value());
+    EXPECT_EQ(w.TextboxFlst.Text(), "Flst.Nr. 123/4");
+    EXPECT_EQ(w.MaskEdBoxWert.Text(), "   85,50");
+    EXPECT_EQ(w.msk100.Text(), "12");
+    EXPECT_EQ(w.chkT10_11.Value(), ui::vbChecked);
+    EXPECT_EQ(w.chkUnterlagen.Value(), ui::vbChecked);
+    EXPECT_EQ(w.chkVerhältnisse.Value(), ui::vbChecked);
+    EXPECT_EQ(w.mskHTechniker.Text(), "  2,5");
+    EXPECT_EQ(w.mskHGehilfen.Text(), "  1,0");
+    EXPECT_EQ(w.MaskEdBoxKM.Text(), " 36");
+    EXPECT_EQ(w.txtTageskm.Text(), "  2");
+    EXPECT_EQ(w.chkVUnterlagen.Value(), ui::vbChecked);
+    EXPECT_EQ(w.chkÜbernahme.Value(), ui::vbChecked);
+    EXPECT_EQ(w.MaskEdBoxAnteil.Text(), "1000") << "no share row";
+    EXPECT_EQ(w.lblGebühr.Caption(), gebühr)
+        << "recomputed, as the label stood when the statement was written";
+    EXPECT_EQ(gebühr, " 1.790,44");
+}
+
+TEST_F(Wiederherstellen, TheShareComesBackFromItsRowAndTheKindFromRowFour) {
+    const struct {
+        int art;
+        const char* anteil;
+        const char* wieder;
+    } fälle[] = {{0, "500", " 500"}, {2, "333", " 333"}, {1, "1000", "1000"}};
+    for (const auto& fall : fälle) {
+        frmKat2& f = Öffnen();
+        Klicken(f.optArt[fall.art]);
+        Setzen(f.MaskEdBoxAnteil, fall.anteil);
+        Abschließen();
+        frmKat2& w = Wiederöffnen();
+        EXPECT_TRUE(w.optArt[fall.art].Value()) << fall.art;
+        EXPECT_EQ(w.MaskEdBoxAnteil.Text(), fall.wieder);
+        EXPECT_EQ(w.fraAufwendungen.Enabled(), fall.art != 2);
+        Kat2Tabelle().Delete();
+    }
+}
+
+TEST_F(Wiederherstellen, FinishingAgainReplacesTheTableInPlace) {
+    frmKat2& f = Öffnen();
+    Setzen(f.MaskEdBoxAnteil, "500");
+    Klicken(f.chkÜbernahme);
+    docx::Table erste = Abschließen();
+    auto zellen = Zellen(erste);
+    auto ort = Ort();
+    int tabellen = u.doc->Tables().Count();
+
+    Wiederöffnen();
+    docx::Table zweite = Abschließen();
+    EXPECT_EQ(Zellen(zweite), zellen);
+    EXPECT_EQ(Ort(), ort);
+    EXPECT_EQ(u.doc->Tables().Count(), tabellen);
+    EXPECT_EQ(Abrechnungen(), 1);
+
+    frmKat2& w = Wiederöffnen();
+    Setzen(w.MaskEdBoxAnteil, "1000");
+    Klicken(w.chkÜbernahme);
+    docx::Table dritte = Abschließen();
+    EXPECT_EQ(dritte.Rows().Count(), 7);
+    EXPECT_EQ(Zellen(dritte)[5][4], "  540,00 €");
+    EXPECT_EQ(Ort(), ort);
+    EXPECT_EQ(Abrechnungen(), 1);
+    EXPECT_EQ(Marke("vamoNetto"), "   1.092,00 € ") << "the totals follow the new table";
+}
+
+TEST_F(Wiederherstellen, ANewStatementBesideAnExistingOne) {
+    Öffnen();
+    Abschließen();
+    Auftrag().AnzahlGrenzpunkte = 3;
+    frmKat2& f = Öffnen();
+    ASSERT_EQ(backend.Questions().size(), 1u);
+    EXPECT_EQ(backend.Questions()[0].answer, "optNeu");
+    EXPECT_EQ(f.msk100.Text(), " 3") << "a new statement takes the order";
+    OK(f);
+    EXPECT_EQ(Abrechnungen(), 2);
+}
+
+} // namespace
+} // namespace kovelund::test
