@@ -214,7 +214,9 @@ void Auslagenzeile(Abrechnungstabelle& tabelle, Abrechnung& a, const char* tarif
     tabelle.Schreiben(a.r, 4, satz);
     tabelle.Schreiben(a.r, a.Auslagenspalte(), Betragstext(betrag));
     tabelle.Zellbreite(a.r, 4, a.Voll() ? 3.1 : 2.8);
-    tabelle.Zellbreite(a.r, 5, 3.0);
+    // In the share layout column 5 of an expense row stays empty; 3 cm there would push the amount
+    // of column 8 off the page, so it keeps the spacer width and column 8 lines up under column 7.
+    tabelle.Zellbreite(a.r, 5, a.Voll() ? 3.0 : 0.3);
     tabelle.Zellbreite(a.r, 7, 0.3);
     if (a.Voll()) {
         tabelle.Steuerfrei(a.r, 5);
