@@ -33,6 +33,9 @@ frmKat1::frmKat1() : Gridfenster("frmKat1", 1, "GridGebühren1") {
                        &lblZahlen, &lblGebührText});
     optJa[0].SetValue(true);
     fraAnzahl.SetVisible(false);
+    // The grid as designed, so that a statement restored without a list still has one to set up.
+    GridGebühren1.SetCols(5);
+    GridGebühren1.SetRows(1);
     FelderVerdrahten();
     FlächenfelderVerdrahten();
     Überlagern({2, &ComboBox4, [](const std::string& text) { return text == "nein" ? 1 : 0; }, 3,

@@ -1,0 +1,223 @@
+// The statement frmKat1 writes on "&OK", and reading it back when the window opens on it again.
+
+#include "Kat1Sitzung.h"
+
+#include <gtest/gtest.h>
+
+namespace kovelund::test {
+namespace {
+
+using Abrechnung = Kat1Sitzung;
+
+TEST_F(Abrechnung, OneListedParcelWithAShareOfFiveHundredAndTheDocuments) {
+    Öffnen();
+    Spielen(
+        R"j([{"set": "MaskEdBoxAnteil", "text": "500"}, {"click": "chkUnterlagen"}, {"click": "CommandEnde"}])j");
+    EXPECT_EQ(Fenster().Standardinstanz(0), nullptr) << "the window unloaded";
+    ASSERT_EQ(Statements(), 1);
+    ASSERT_EQ(Zeilen(), 16);
+    EXPECT_EQ(Zeile(1), "Zerlegung / Sonderung|Fläche [m²]|Bodenwert [€/m²]|Wert [€]|zu zahlen|||");
+    EXPECT_EQ(Zeile(2), "Flst.Nr. 123/4|  1.200|    85,50|102.600,00|ja|||");
+    EXPECT_EQ(Zeile(3), "|||||||") << "one row between the parcels and the fee header";
+    EXPECT_EQ(Zeile(4), "Tarif- stelle|Bezeichnung||||||");
+    EXPECT_EQ(Zeile(5), "10.1|Zerlegungsmessung||||||");
+    EXPECT_EQ(Zeile(6), "|Vermessungsfläche|1.200 m²|||||");
+    EXPECT_EQ(Zeile(7), "|Anzahl der berechneten Flächen|1|||||");
+    EXPECT_EQ(Zeile(8), "|durchschnittlicher Verkehrswert|40,01 - 100,00 €/m²|||||");
+    EXPECT_EQ(Zeile(9), "10.1.1|Gebühr nach Staffel 1|1|x   840,00 €|||  840,00 €|");
+    EXPECT_EQ(Zeile(10),
+              "|Gebühr nach Staffel 3, Teil B|6 in der Örtlichkeit überprüfte/hergestellte Grenzpunkte|"
+              "x    77,00 €|||  462,00 €|");
+    EXPECT_EQ(Zeile(11), "|||||||");
+    EXPECT_EQ(Zeile(12), "|Zwischensumme\r|||||1.302,00 €|");
+    EXPECT_EQ(Zeile(13), "|Ihr Anteil beträgt 500/1000\r50 % von 1.302,00 €|||  651,00 €|||");
+    EXPECT_EQ(Zeile(14), "|\rUmsatzsteuerfreie Auslagen||||||");
+    EXPECT_EQ(Zeile(15),
+              "5.3.1|Vermessungsunterlagen|20% der Gebühr nach Gebührenstaffel|max. 184,06 €||||  168,00 €");
+    EXPECT_EQ(Zeile(16), "|anteilige Auslagen \r50 % von   168,00 €|||   84,00 €|||");
+    EXPECT_EQ(Kommentare(16, 5), "0") << "the shared expenses are free of VAT";
+    EXPECT_EQ(Kommentare(15, 8), "");
+    EXPECT_EQ(Kommentare(13, 5), "");
+    EXPECT_EQ(Kommentare(1, 5), "Kovelund_1");
+    EXPECT_TRUE(rechnung.doc->Bookmarks().Exists("Kovelund_1"));
+    EXPECT_EQ(Markiert("vamoAuslagen"), "      84,00 € ");
+    EXPECT_EQ(rechnung.log.Sätze(), 0) << rechnung.log.Text();
+}
+
+TEST_F(Abrechnung, TheFactorOfSeveralParcels) {
+    Öffnen();
+    Spielen(R"j([{"cell": "GridGebühren1", "row": 1, "col": 5}, {"key": "GridGebühren1", "code": 9},
+                {"key": "GridGebühren1", "code": 9}, {"key": "GridGebühren1", "code": 9}])j");
+    Abschließen();
+    ASSERT_EQ(Zeilen(), 14);
+    EXPECT_EQ(Zeile(5), "Flst.Nr. 123/4|  1.200|    85,50|102.600,00|ja|||");
+    EXPECT_EQ(Zeile(6), "|||||||");
+    EXPECT_EQ(Zeile(7), "Tarif- stelle|Bezeichnung||||||");
+    EXPECT_EQ(Zeile(9), "|Vermessungsfläche|4.800 m²|||||");
+    EXPECT_EQ(Zeile(10), "|Anzahl der berechneten Flächen|4|||||");
+    EXPECT_EQ(Zeile(12), "10.1.1|Gebühr nach Staffel 1|1,6|x 1.100,00 €|1.760,00 €|||");
+
+    Öffnen();
+    Spielen(R"j([{"cell": "GridGebühren1", "row": 1, "col": 5}, {"key": "GridGebühren1", "code": 9}])j");
+    Abschließen();
+    ASSERT_EQ(Statements(), 2) << "a new statement was chosen";
+    EXPECT_EQ(Zeile(10, 2), "10.1.1|Gebühr nach Staffel 1|1,13|x   840,00 €|  949,20 €|||");
+}
+
+TEST_F(Abrechnung, SurchargesAreWrittenWithoutCap) {
+    Öffnen();
+    Spielen(R"j([{"set": "MaskEdBoxMehr_a", "text": "100"}, {"set": "MaskEdBoxMehr_b", "text": "100"},
+                {"set": "MaskEdBoxMehr_c", "text": "100"}])j");
+    Abschließen();
+    ASSERT_EQ(Zeilen(), 14);
+    EXPECT_EQ(Zeile(11), "10.1.2 a|erheblicher Mehraufwand wegen Teilungsberechnungen |20% von   840,00 €|"
+                         "mit einem Anteil von 100%|  168,00 €|||");
+    EXPECT_EQ(Zeile(12),
+              "10.1.2 b|erheblicher Mehraufwand wegen unklarer Grenzverhältnisse : |20% von   840,00 €|"
+              "mit einem Anteil von 100%|  168,00 €|||");
+    EXPECT_EQ(Zeile(13),
+              "10.1.2 c|erheblicher Mehraufwand wegen dichter Bodenbewachsung : |20% von   840,00 €|"
+              "mit einem Anteil von 100%|  168,00 €|||");
+    EXPECT_EQ(Zeile(14), "|||||||");
+    EXPECT_EQ(Markiert("vamoNetto"), "   1.806,00 € ") << "840 + 462 + 3 x 168";
+}
+
+TEST_F(Abrechnung, SeparationByABindingPlanBillsTheHoursAndNoPoints) {
+    Öffnen();
+    Spielen(R"j([{"choose": "comArt", "text": "11.2"}, {"set": "mskHTechniker", "text": "10"},
+                {"set": "MaskEdBoxKM", "text": "12"}, {"set": "txtTageskm", "text": "2"}])j");
+    Abschließen();
+    ASSERT_EQ(Zeilen(), 14);
+    EXPECT_EQ(Zeile(5), "11.2|Sonderung nach einem verbindlichen Plan||||||");
+    EXPECT_EQ(Zeile(9), "|Gebühr nach Staffel 1|1 x 0,8 |x   840,00 €|  672,00 €|||");
+    EXPECT_EQ(Zeile(10), "|||||||");
+    EXPECT_EQ(Zeile(11), "|||||||");
+    EXPECT_EQ(Zeile(12),
+              "15.1.3|Aussenarbeiten von vermessungstechnischen Fachkräften|10,0 Stunden|x 41,00  €|"
+              "  410,00 €|||");
+    EXPECT_EQ(Zeile(13), "15.3|Einsatz von Kraftfahrzeugen|12 km|x 0,46 €/km |    5,52 €|||");
+    EXPECT_EQ(Zeile(14), "15.3|Einsatz von Kraftfahrzeugen bis 10 km|2 Arbeitstage|x 5,00 € |   10,00 €|||")
+        << "5,00 a day in the statement";
+}
+
+TEST_F(Abrechnung, SeparationByTheRecordWithoutTheList) {
+    Öffnen();
+    Summen("1200", "85,5");
+    Spielen(R"j([{"choose": "comArt", "text": "11.1"}])j");
+    EXPECT_EQ(fenster->lblGebühr.Caption(), "  420,00");
+    Abschließen();
+    ASSERT_EQ(Zeilen(), 9);
+    EXPECT_EQ(Zeile(1), "Zerlegung / Sonderung|||||||");
+    EXPECT_EQ(Zeile(2), "Tarif- stelle|Bezeichnung||||||");
+    EXPECT_EQ(Zeile(3), "11.1|Sonderung nach dem Katasternachweis||||||");
+    EXPECT_EQ(Zeile(5), "|Anzahl der berechneten Flächen|1|||||");
+    EXPECT_EQ(Zeile(7), "|Gebühr nach Staffel 1|1 x 0,5 |x   840,00 €|  420,00 €|||");
+    EXPECT_EQ(Zeile(8), "|||||||");
+}
+
+TEST_F(Abrechnung, TheShareFromTheAreas) {
+    Öffnen();
+    Summen("1200", "85,5");
+    Spielen(R"j([{"set": "txtZusammenZahlen", "text": "600"}, {"click": "CommandEnde"}])j");
+    ASSERT_EQ(Zeilen(), 12);
+    EXPECT_EQ(Zeile(7), "10.1.1|Gebühr nach Staffel 1|1|x   840,00 €|||  840,00 €|");
+    EXPECT_EQ(Zeile(10), "|Zwischensumme\r|||||1.302,00 €|");
+    EXPECT_EQ(Zeile(11), "|Ihr Anteil beträgt 600 m² zu 1.200 m²\r50 % von 1.302,00 €|||  651,00 €|||");
+}
+
+TEST_F(Abrechnung, AParcelTurnedToNeinJustBeforeOkIsNotBilled) {
+    Öffnen();
+    Spielen(R"j([{"cell": "GridGebühren1", "row": 1, "col": 5}, {"key": "GridGebühren1", "code": 9},
+                {"cell": "GridGebühren1", "row": 2, "col": 2}, {"choose": "ComboBox4", "text": "nein"},
+                {"click": "CommandEnde"}])j");
+    ASSERT_EQ(Zeilen(), 15);
+    EXPECT_EQ(Zeile(3), "Flst.Nr. 123/4|  1.200|    85,50|102.600,00|nein|||");
+    EXPECT_EQ(Zeile(7), "|Vermessungsfläche|2.400 m²|||||");
+    EXPECT_EQ(Zeile(10), "10.1.1|Gebühr nach Staffel 1|1,13|x   840,00 €|||  949,20 €|");
+    EXPECT_EQ(Zeile(13), "|Zwischensumme\r|||||1.411,20 €|");
+    EXPECT_EQ(Zeile(14), "|Ihr Anteil beträgt 1200 m² zu 2.400 m²\r50 % von 1.411,20 €|||  705,60 €|||");
+}
+
+TEST_F(Abrechnung, TheDocumentsAreCappedAt18406) {
+    Öffnen();
+    Summen("1200", "150");
+    Spielen(R"j([{"click": "chkUnterlagen"}, {"click": "chkÜbernahme"}, {"click": "CommandEnde"}])j");
+    ASSERT_EQ(Zeilen(), 12);
+    EXPECT_EQ(Zeile(10), "|\rUmsatzsteuerfreie Auslagen||||||");
+    EXPECT_EQ(Zeile(11),
+              "5.3.1|Vermessungsunterlagen|20% der Gebühr nach Gebührenstaffel|max. 184,06 €|  184,06 €|||")
+        << "20 % of 1.030 would be 206";
+    EXPECT_EQ(Zeile(12), "14.1|Übernahmegebühr|15% der Gebühr nach Gebührenstaffel 1||  154,50 €|||");
+    EXPECT_EQ(Kommentare(11, 5), "0");
+    EXPECT_EQ(Kommentare(12, 5), "0");
+
+    Öffnen();
+    Summen("3000", "20");
+    Spielen(R"j([{"click": "chkUnterlagen"}, {"click": "CommandEnde"}])j");
+    EXPECT_EQ(Zeile(11, 2),
+              "5.3.1|Vermessungsunterlagen|20% der Gebühr nach Gebührenstaffel|max. 184,06 €|  184,00 €|||");
+}
+
+TEST_F(Abrechnung, AListWithoutAreaWritesNothing) {
+    frmKat1& f = Öffnen();
+    Spielen(R"j([{"cell": "GridGebühren1", "row": 1, "col": 3}, {"edit": "GridGebühren1", "text": "0"}])j");
+    EXPECT_EQ(f.GridGebühren1.TextMatrix(1, 3), "    0");
+    Abschließen();
+    EXPECT_EQ(Fenster().Standardinstanz(0), nullptr);
+    EXPECT_EQ(rechnung.doc->Tables().Count(), 0);
+    EXPECT_FALSE(rechnung.doc->Modified());
+}
+
+TEST_F(Abrechnung, TheExampleWithTheParcelListAndTheExpenses) {
+    BeispielSpielen("frmKat1-liste.json");
+    EXPECT_EQ(Fenster().Standardinstanz(0), nullptr);
+    ASSERT_EQ(Zeilen(), 20);
+    EXPECT_EQ(Zeile(3), "Flst.Nr. 123/5|  450|   62,50|28.125,00|ja|||");
+    EXPECT_EQ(Zeile(9), "|durchschnittlicher Verkehrswert|40,01 - 100,00 €/m²|||||")
+        << "130.725 € / 1.650 m²";
+    EXPECT_EQ(Zeile(10), "10.1.1|Gebühr nach Staffel 1|1,13|x   840,00 €|  949,20 €|||");
+    EXPECT_EQ(Zeile(12), "10.1.2 a|erheblicher Mehraufwand wegen Teilungsberechnungen |20% von   949,20 €|"
+                         "mit einem Anteil von  30%|   56,95 €|||");
+    EXPECT_EQ(Zeile(16), "15.3|Einsatz von Kraftfahrzeugen|24 km|x 0,46 €/km |   11,04 €|||");
+    EXPECT_EQ(Zeile(19),
+              "5.3.1|Vermessungsunterlagen|20% der Gebühr nach Gebührenstaffel|max. 184,06 €|  184,06 €|||");
+    EXPECT_EQ(Zeile(20), "14.1|Übernahmegebühr|15% der Gebühr nach Gebührenstaffel 1||  142,38 €|||");
+    EXPECT_EQ(rechnung.log.Sätze(), 0) << rechnung.log.Text();
+}
+
+TEST_F(Abrechnung, TheExampleWithTotalsAndAShareOfFiveHundred) {
+    BeispielSpielen("frmKat1-anteil.json");
+    ASSERT_EQ(Zeilen(), 14);
+    EXPECT_EQ(Zeile(5), "|Anzahl der berechneten Flächen|3|||||");
+    EXPECT_EQ(Zeile(7), "10.1.1|Gebühr nach Staffel 1|1,38|x   840,00 €|||1.159,20 €|");
+    EXPECT_EQ(Zeile(11), "|Ihr Anteil beträgt 500/1000\r50 % von 1.621,20 €|||  810,60 €|||");
+    EXPECT_EQ(Zeile(13),
+              "5.3.1|Vermessungsunterlagen|20% der Gebühr nach Gebührenstaffel|max. 184,06 €||||  184,06 €");
+    EXPECT_EQ(Zeile(14), "|anteilige Auslagen \r50 % von   184,06 €|||   92,03 €|||");
+    EXPECT_EQ(rechnung.log.Sätze(), 0) << rechnung.log.Text();
+}
+
+struct Stufe {
+    const char* name;
+    const char* wert;
+    const char* stufe;
+};
+
+class Wertstufen : public Kat1Sitzung, public ::testing::WithParamInterface<Stufe> {};
+
+TEST_P(Wertstufen, TheLandValueIsWrittenAsItsBand) {
+    Öffnen();
+    Summen("1200", GetParam().wert);
+    Abschließen();
+    EXPECT_EQ(Zeile(6), std::string("|durchschnittlicher Verkehrswert|") + GetParam().stufe + " €/m²|||||");
+}
+
+INSTANTIATE_TEST_SUITE_P(Abrechnung, Wertstufen,
+                         ::testing::Values(Stufe{"Exactly250", "2,50", "0 - 2,50"},
+                                           Stufe{"Just251", "2,51", "2,51 - 10,00"},
+                                           Stufe{"Exactly25000", "250", "100,01 - 250,00"},
+                                           Stufe{"Just25001", "250,01", "> 250,00"}),
+                         [](const auto& eintrag) { return std::string(eintrag.param.name); });
+
+} // namespace
+} // namespace kovelund::test
