@@ -19,7 +19,9 @@ protected:
 
     std::string Label() const { return fenster->lblGebühr.Caption(); }
 
-    void TearDown() override { EXPECT_EQ(u.log.Sätze(), 0) << u.log.Text(); }
+    void TearDown() override { EXPECT_EQ(u.log.Sätze(), protokollsätze) << u.log.Text(); }
+
+    int protokollsätze = 0;
 };
 
 TEST_F(Gebühr, ANewWindowTakesTheOrderAndShowsNoFeeYet) {
@@ -190,6 +192,15 @@ TEST_F(Gebühr, CadastralRenewalClearsAndLocksTheExpensesAndSurcharges) {
         EXPECT_TRUE(f.Find(name)->Usable()) << name;
     EXPECT_EQ(f.mskHTechniker.Text(), "  0,0") << "enabling restores nothing";
     EXPECT_EQ(f.MaskEdBoxKM.Text(), "  0");
+}
+
+TEST_F(Gebühr, AFieldThatIsNoNumberCountsZeroAndIsLogged) {
+    Eingeben("12", "5");
+    Setzen(fenster->msk100, "-");
+    fenster->LeaveFocus();
+    EXPECT_EQ(Label(), "     0,00");
+    protokollsätze = 1;
+    EXPECT_NE(u.log.Text().find("Ort  : Funktionen.CVal"), std::string::npos) << u.log.Text();
 }
 
 } // namespace
