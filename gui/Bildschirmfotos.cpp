@@ -1,0 +1,107 @@
+#include "gui/Bildschirmfotos.h"
+
+#include "component/Fensterregister.h"
+#include "forms/frmKat1/frmKat1.h"
+#include "forms/frmKat2/frmKat2.h"
+#include "gui/Hauptfenster.h"
+#include "host/Vorlage.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <cstdio>
+
+namespace kovelund::gui {
+
+namespace {
+
+void Warten() {
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
+}
+
+QMdiSubWindow* Unterfenster(Hauptfenster& host, const char* name) {
+    for (QMdiSubWindow* unter : host.Bereich()->subWindowList())
+        if (unter->widget() && unter->widget()->objectName() == QString::fromUtf8(name)) return unter;
+    return nullptr;
+}
+
+bool Speichern(QWidget* widget, const QString& datei) {
+    Warten();
+    if (widget && widget->grab().save(datei)) return true;
+    std::fprintf(stderr, "kovelund-gui: cannot write %s\n", datei.toUtf8().constData());
+    return false;
+}
+
+void Eingeben(ui::TextBox& feld, const char* text) {
+    feld.SetFocus();
+    feld.Type(text);
+}
+
+// Two parcels, one of them paid only in part, eight boundary points and two technician hours.
+void Kategorie1(frmKat1& f) {
+    f.GridGebühren1.Select(1, 3);
+    f.GridGebühren1.Edit("620");
+    f.CommandNeu.Press();
+    f.GridGebühren1.Select(1, 1);
+    f.GridGebühren1.Edit("Flst.Nr. 123/5");
+    f.GridGebühren1.Select(1, 3);
+    f.GridGebühren1.Edit("230");
+    Eingeben(f.MaskEdBoxGrenzpunkte, "8");
+    Eingeben(f.mskHTechniker, "2");
+    Eingeben(f.MaskEdBoxKM, "18");
+    f.chkUnterlagen.Toggle();
+    f.GridGebühren1.Select(2, 2);
+}
+
+void Kategorie2(frmKat2& f) {
+    Eingeben(f.msk100, "12");
+    f.chkUnterlagen.Toggle();
+    Eingeben(f.mskHTechniker, "3,5");
+    Eingeben(f.mskHGehilfen, "3,5");
+    Eingeben(f.MaskEdBoxKM, "24");
+    f.chkVUnterlagen.Toggle();
+    f.MaskEdBoxAnteil.SetFocus();
+}
+
+} // namespace
+
+int BildschirmfotosAufnehmen(const QString& verzeichnis) {
+    QTemporaryDir arbeit;
+    std::filesystem::path ordner = arbeit.path().toStdString();
+    Initialisieren(ordner);
+    QDir().mkpath(verzeichnis);
+
+    Hauptfenster host;
+    host.RechnungÖffnen(ordner / "Rechnung.docx");
+    host.DatenbankÖffnen(ordner / "host.sqlite");
+    host.resize(1500, 940);
+    host.show();
+    Warten();
+
+    bool gut = true;
+    host.GebührÖffnen(0);
+    if (auto* kat1 = dynamic_cast<frmKat1*>(Fenster().Standardinstanz(0))) {
+        Kategorie1(*kat1);
+        QMdiSubWindow* unter = Unterfenster(host, "frmKat1");
+        if (unter) unter->adjustSize();
+        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
+        kat1->CommandEnde.Press();
+    }
+    host.GebührÖffnen(1);
+    if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {
+        Kategorie2(*kat2);
+        QMdiSubWindow* unter = Unterfenster(host, "frmKat2");
+        if (unter) unter->adjustSize();
+        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat2.png")) && gut;
+        if (unter) unter->move(0, 0);
+    }
+    gut = Speichern(&host, verzeichnis + QStringLiteral("/kovelund-gui.png")) && gut;
+    host.close();
+    return gut ? 0 : 1;
+}
+
+} // namespace kovelund::gui

@@ -1,0 +1,282 @@
+#include "gui/Hauptfenster.h"
+
+#include "common/Funktionen.h"
+#include "common/Texte.h"
+#include "common/Variant.h"
+#include "component/Fensterregister.h"
+#include "gui/Auftragspanel.h"
+#include "gui/Bindung.h"
+#include "gui/QtBackend.h"
+#include "gui/Symbole.h"
+#include "gui/Tabellenpanel.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Recordset.h"
+#include "platform/dao/Workspace.h"
+#include "platform/docx/Document.h"
+#include "platform/ui/Form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QStatusBar>
+#include <exception>
+#include <stdexcept>
+
+namespace kovelund::gui {
+
+namespace {
+
+const char* const kategorien[] = {"Zerlegung / Sonderung",   "Grenzfeststellung und Abmarkungen",
+                                  "Einmessung von Gebäuden", "Langgestreckte Anlagen",
+                                  "Grenzbescheinigungen",    "Gebühren nach Zeitaufwand"};
+
+QString Pfad(const std::filesystem::path& datei) {
+    return QString::fromStdString(datei.string());
+}
+
+std::filesystem::path Pfad(const QString& datei) {
+    return std::filesystem::path(datei.toStdString());
+}
+
+QSettings Einstellungen() {
+    return QSettings(QStringLiteral("Kovelund"), QStringLiteral("kovelund-gui"));
+}
+
+QString Euro(const Variant& cent) {
+    return Q(Trimmen(WertFormatieren(AlsDouble(cent) / 100, 11, 2))) + QStringLiteral(" €");
+}
+
+} // namespace
+
+Hauptfenster::Hauptfenster() : bereich_(new QMdiArea(this)) {
+    setWindowIcon(Programmsymbol());
+    bereich_->setObjectName(QStringLiteral("Bereich"));
+    bereich_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    bereich_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    bereich_->setBackground(QColor(0x8a, 0x9b, 0xa8));
+    setCentralWidget(bereich_);
+    PanelsAnlegen();
+    MenüsAnlegen();
+    summen_ = new QLabel(this);
+    summen_->setObjectName(QStringLiteral("Summen"));
+    dateien_ = new QLabel(this);
+    statusBar()->addWidget(dateien_, 1);
+    statusBar()->addPermanentWidget(summen_);
+    if (auto* backend = dynamic_cast<QtBackend*>(&ui::CurrentBackend()))
+        connect(backend, &QtBackend::FensterEntladen, this, [this] { Aktualisieren(); });
+    Aktualisieren();
+}
+
+Hauptfenster::~Hauptfenster() = default;
+
+void Hauptfenster::PanelsAnlegen() {
+    auftrag_ = new Auftragspanel;
+    auto* auftrag = new QDockWidget(QStringLiteral("Auftrag"), this);
+    auftrag->setObjectName(QStringLiteral("AuftragDock"));
+    auftrag->setWidget(auftrag_);
+    addDockWidget(Qt::LeftDockWidgetArea, auftrag);
+
+    tabellen_ = new Tabellenpanel;
+    auto* tabellen = new QDockWidget(QStringLiteral("Tabellen der Rechnung"), this);
+    tabellen->setObjectName(QStringLiteral("TabellenDock"));
+    tabellen->setWidget(tabellen_);
+    addDockWidget(Qt::LeftDockWidgetArea, tabellen);
+    resizeDocks({auftrag}, {fontMetrics().horizontalAdvance(QStringLiteral("0")) * 42}, Qt::Horizontal);
+}
+
+void Hauptfenster::MenüsAnlegen() {
+    QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    datei->addAction(QStringLiteral("Rechnung ö&ffnen …"), QKeySequence::Open, this, [this] {
+        QString d = QFileDialog::getOpenFileName(this, QStringLiteral("Rechnung öffnen"), {},
+                                                 QStringLiteral("Rechnungen (*.docx)"));
+        if (!d.isEmpty()) RechnungÖffnen(Pfad(d));
+    });
+    datei->addAction(QStringLiteral("&Datenbank öffnen …"), this, [this] {
+        QString d = QFileDialog::getOpenFileName(this, QStringLiteral("Datenbank öffnen"), {},
+                                                 QStringLiteral("Datenbanken (*.sqlite)"));
+        if (!d.isEmpty()) DatenbankÖffnen(Pfad(d));
+    });
+    zuletzt_ = datei->addMenu(QStringLiteral("&Zuletzt geöffnet"));
+    datei->addSeparator();
+    speichern_ = datei->addAction(Symbol("Dokument"), QStringLiteral("&Speichern"), QKeySequence::Save, this,
+                                  [this] { Speichern(); });
+    speichernUnter_ =
+        datei->addAction(QStringLiteral("Speichern &unter …"), QKeySequence::SaveAs, this, [this] {
+            QString d = QFileDialog::getSaveFileName(this, QStringLiteral("Rechnung speichern unter"), {},
+                                                     QStringLiteral("Rechnungen (*.docx)"));
+            if (!d.isEmpty()) SpeichernUnter(Pfad(d));
+        });
+    datei->addSeparator();
+    datei->addAction(QStringLiteral("&Beenden"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* gebühren = menuBar()->addMenu(QStringLiteral("&Gebühren"));
+    for (int i = 0; i < 6; ++i)
+        kategorien_[static_cast<std::size_t>(i)] =
+            gebühren->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(QString::fromUtf8(kategorien[i])),
+                                this, [this, i] { GebührÖffnen(i); });
+
+    QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
+    fenster->addAction(QStringLiteral("&Überlappend"), bereich_, &QMdiArea::cascadeSubWindows);
+    fenster->addAction(QStringLiteral("&Nebeneinander"), bereich_, &QMdiArea::tileSubWindows);
+    ZuletztZeigen();
+}
+
+void Hauptfenster::ZuletztZeigen() {
+    zuletzt_->clear();
+    const QStringList dateien = Einstellungen().value(QStringLiteral("Zuletzt")).toStringList();
+    for (const QString& d : dateien)
+        zuletzt_->addAction(d, this, [this, d] { RechnungÖffnen(Pfad(d)); });
+    zuletzt_->setEnabled(!dateien.isEmpty());
+}
+
+void Hauptfenster::Merken(const std::filesystem::path& datei) {
+    QSettings einstellungen = Einstellungen();
+    QStringList dateien = einstellungen.value(QStringLiteral("Zuletzt")).toStringList();
+    QString pfad = Pfad(std::filesystem::absolute(datei));
+    dateien.removeAll(pfad);
+    dateien.prepend(pfad);
+    einstellungen.setValue(QStringLiteral("Zuletzt"), dateien.mid(0, 8));
+    ZuletztZeigen();
+}
+
+bool Hauptfenster::FensterOffen() const {
+    for (int i = 0; i < Fensterregister::Anzahl; ++i)
+        if (Fenster().Standardinstanz(i)) return true;
+    return false;
+}
+
+bool Hauptfenster::RechnungÖffnen(const std::filesystem::path& datei) {
+    if (FensterOffen()) {
+        QMessageBox::information(this, QStringLiteral("Rechnung öffnen"),
+                                 QStringLiteral("Bitte zuerst die offenen Gebührenfenster schließen."));
+        return false;
+    }
+    if (!ÄnderungenKlären()) return false;
+    try {
+        dokument_ = docx::Document::Open(datei);
+    } catch (const std::exception& fehler) {
+        QMessageBox::warning(this, QStringLiteral("Rechnung öffnen"), QString::fromUtf8(fehler.what()));
+        return false;
+    }
+    Merken(datei);
+    Aktualisieren();
+    return true;
+}
+
+bool Hauptfenster::DatenbankÖffnen(const std::filesystem::path& datei) {
+    try {
+        auto workspace = std::make_shared<dao::Workspace>();
+        datenbank_ = workspace->OpenDatabase(datei.string());
+        workspace_ = workspace;
+        datenbankPfad_ = datei;
+    } catch (const std::exception& fehler) {
+        QMessageBox::warning(this, QStringLiteral("Datenbank öffnen"), QString::fromUtf8(fehler.what()));
+        return false;
+    }
+    Aktualisieren();
+    return true;
+}
+
+bool Hauptfenster::Speichern() {
+    return dokument_ && SpeichernUnter(dokument_->Path());
+}
+
+bool Hauptfenster::SpeichernUnter(const std::filesystem::path& datei) {
+    if (!dokument_) return false;
+    try {
+        dokument_->SaveAs(datei);
+    } catch (const std::exception& fehler) {
+        QMessageBox::warning(this, QStringLiteral("Speichern"), QString::fromUtf8(fehler.what()));
+        return false;
+    }
+    Merken(datei);
+    Aktualisieren();
+    return true;
+}
+
+void Hauptfenster::GebührÖffnen(int index) {
+    if (!dokument_ || !datenbank_) return;
+    std::shared_ptr<dao::Recordset> rechnung;
+    try {
+        kv_.SetDoc(dokument_);
+        kv_.SetNeueAbfrage(datenbank_);
+        kv_.SetVamoWorkspace(workspace_);
+        kv_.SetDatenbankPfad(datenbankPfad_.string());
+        auftrag_->Übertragen(kv_);
+        rechnung = datenbank_->OpenRecordset("SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = " +
+                                             std::to_string(auftrag_->Rechnung()));
+        if (rechnung->Eof())
+            throw std::runtime_error("Die Datenbank hat keine Rechnung " +
+                                     std::to_string(auftrag_->Rechnung()) + ".");
+    } catch (const std::exception& fehler) {
+        QMessageBox::warning(this, QStringLiteral("Auftrag"), QString::fromUtf8(fehler.what()));
+        return;
+    }
+    kv_.Show(static_cast<std::int16_t>(index), Variant(rechnung), QtBackend::Fensterkennung(*bereich_));
+    Aktualisieren();
+}
+
+QString Hauptfenster::Summentext() const {
+    if (!datenbank_) return {};
+    try {
+        auto r = datenbank_->OpenRecordset("SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = " +
+                                           std::to_string(auftrag_->Rechnung()));
+        if (r->Eof()) return {};
+        return QStringLiteral("Rechnung %1:  Netto %2   Auslagen %3   Brutto %4")
+            .arg(auftrag_->Rechnung())
+            .arg(Euro(r->Fields("NettoRechnung").Value()),
+                 Euro(r->Fields("MehrwertsteuerFreierbetrag").Value()), Euro(r->Fields("Brutto").Value()));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
+void Hauptfenster::Aktualisieren() {
+    QString name = dokument_ ? Pfad(dokument_->Path().filename()) : QStringLiteral("keine Rechnung");
+    setWindowTitle(name + QStringLiteral("[*] – Kovelund"));
+    setWindowModified(dokument_ && dokument_->Modified());
+    bool bereit = dokument_ && datenbank_;
+    for (int i = 0; i < 6; ++i)
+        kategorien_[static_cast<std::size_t>(i)]->setEnabled(bereit && Fenster().Registriert(i));
+    speichern_->setEnabled(dokument_ != nullptr);
+    speichernUnter_->setEnabled(dokument_ != nullptr);
+    tabellen_->Füllen(dokument_.get());
+    summen_->setText(Summentext());
+    dateien_->setText(bereit ? Pfad(dokument_->Path()) + QStringLiteral("  ·  ") + Pfad(datenbankPfad_)
+                             : QString());
+}
+
+bool Hauptfenster::ÄnderungenKlären() {
+    if (!dokument_ || !dokument_->Modified()) return true;
+    QMessageBox frage(QMessageBox::Question, QStringLiteral("Kovelund"),
+                      QStringLiteral("Die Rechnung %1 wurde geändert. Änderungen speichern?")
+                          .arg(Pfad(dokument_->Path().filename())),
+                      QMessageBox::NoButton, this);
+    QPushButton* ja = frage.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    frage.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    QPushButton* abbrechen = frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+    frage.setDefaultButton(ja);
+    frage.exec();
+    if (frage.clickedButton() == abbrechen) return false;
+    return frage.clickedButton() != ja || Speichern();
+}
+
+void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
+    if (!ÄnderungenKlären()) {
+        ereignis->ignore();
+        return;
+    }
+    // The calculator windows go with the host; what they hold unsaved is dropped, as on "&Abbruch".
+    for (int i = 0; i < Fensterregister::Anzahl; ++i)
+        if (ui::Form* fenster = Fenster().Standardinstanz(i)) fenster->Unload();
+    ereignis->accept();
+}
+
+} // namespace kovelund::gui

@@ -1,0 +1,87 @@
+#pragma once
+// kovelund-gui's main window: the open invoice and host database, the calculator windows in an MDI
+// area, the job's facts, the invoice's tables, and the invoice totals in the status bar.
+
+#include "component/KV.h"
+
+#include <QMainWindow>
+#include <array>
+#include <filesystem>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+
+namespace kovelund::dao {
+class Database;
+class Workspace;
+} // namespace kovelund::dao
+namespace kovelund::docx {
+class Document;
+}
+
+namespace kovelund::gui {
+
+class Auftragspanel;
+class Tabellenpanel;
+
+class Hauptfenster : public QMainWindow {
+    Q_OBJECT
+public:
+    Hauptfenster();
+    ~Hauptfenster() override;
+
+    /// Opens the invoice (.docx) or the host database (.sqlite); a file that cannot be opened is
+    /// reported in a message box and false returned. The invoice is not replaced while calculator
+    /// windows are open or while the user keeps unsaved changes.
+    bool RechnungÖffnen(const std::filesystem::path& datei);
+    bool DatenbankÖffnen(const std::filesystem::path& datei);
+    /// Saves the invoice to its file, or to `datei` from then on.
+    bool Speichern();
+    bool SpeichernUnter(const std::filesystem::path& datei);
+
+    /// Hands the job's facts, the invoice and the database to KV and opens calculator window
+    /// `index` (0 … 5) with Show, in the MDI area; a fact KV does not take is reported.
+    void GebührÖffnen(int index);
+
+    QMdiArea* Bereich() const noexcept { return bereich_; }
+    Auftragspanel* Auftrag() const noexcept { return auftrag_; }
+    Tabellenpanel* Tabellen() const noexcept { return tabellen_; }
+    docx::Document* Dokument() const noexcept { return dokument_.get(); }
+    /// The totals of the invoice record as the status bar shows them.
+    QString Summentext() const;
+
+protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void MenüsAnlegen();
+    void PanelsAnlegen();
+    void ZuletztZeigen();
+    void Merken(const std::filesystem::path& datei);
+    /// Title, menus, tables and totals after anything changed.
+    void Aktualisieren();
+    /// Asks to save unsaved changes; false when the user cancels.
+    bool ÄnderungenKlären();
+    bool FensterOffen() const;
+
+    KV kv_;
+    std::shared_ptr<docx::Document> dokument_;
+    std::shared_ptr<dao::Workspace> workspace_;
+    std::shared_ptr<dao::Database> datenbank_;
+    std::filesystem::path datenbankPfad_;
+
+    QMdiArea* bereich_;
+    Auftragspanel* auftrag_ = nullptr;
+    Tabellenpanel* tabellen_ = nullptr;
+    QLabel* summen_ = nullptr;
+    QLabel* dateien_ = nullptr;
+    QMenu* zuletzt_ = nullptr;
+    QAction* speichern_ = nullptr;
+    QAction* speichernUnter_ = nullptr;
+    std::array<QAction*, 6> kategorien_{};
+};
+
+} // namespace kovelund::gui
