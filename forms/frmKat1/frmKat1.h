@@ -25,8 +25,8 @@ double Flurstücksfaktor(double anzahl);
 std::string Wertstufe(double bodenwert);
 
 /// A land value of the band `stufe` that bills `satz` with Gebührenstaffel1 for `fläche`: the band's
-/// upper bound, else its lower bound, and above 250,00 the first of 300, 400, … (or 250,01) that does;
-/// the upper bound (300 above 250,00) when none does; none for a text that is no band.
+/// upper bound, or its lower bound where only that bills it; above 250,00 the first of 300, 400, …
+/// that does, else 250,01 when that does, else 300. None for a text that is no band.
 std::optional<double> BodenwertDerStufe(std::string_view stufe, double satz, double fläche);
 
 class frmKat1 : public Gridfenster {
