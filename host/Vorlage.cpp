@@ -36,11 +36,12 @@ std::string Markiert(int id, std::string_view text) {
            R"("/><w:r><w:commentReference w:id=")" + i + R"("/></w:r>)";
 }
 
-// A totals line: the label, a right tab, the amount marked for the totals.
+// A totals line: the label, a right tab under the fee tables' amount column, the amount marked for
+// the totals.
 std::string Summenzeile(int id, std::string_view bezeichnung, bool fett = false) {
     std::string rPr = fett ? "<w:b/>" : "";
     return Absatz(Lauf(bezeichnung, rPr) + "<w:r><w:tab/></w:r>" + Markiert(id, "0,00 €"),
-                  R"(<w:tabs><w:tab w:val="right" w:pos="9070"/></w:tabs>)");
+                  R"(<w:tabs><w:tab w:val="right" w:pos="9921"/></w:tabs>)");
 }
 
 std::string Dokument() {
@@ -70,13 +71,14 @@ std::string Dokument() {
     body += Absatz("");
     body += Absatz(Lauf("Mit freundlichen Grüßen"));
     body += Absatz(Lauf("Vermessungsbüro Kovelund"));
+    // The fee tables are 18,4 cm wide: the margins leave the text that much room on A4.
     return R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
            "\n<w:document " +
            std::string(w) +
            R"( xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships">)" + "<w:body>" +
            body +
            R"(<w:sectPr><w:pgSz w:w="11906" w:h="16838"/>)"
-           R"(<w:pgMar w:top="1417" w:right="1417" w:bottom="1134" w:left="1417" w:header="708" w:footer="708" w:gutter="0"/>)"
+           R"(<w:pgMar w:top="1134" w:right="567" w:bottom="1134" w:left="850" w:header="708" w:footer="708" w:gutter="0"/>)"
            "</w:sectPr></w:body></w:document>";
 }
 
