@@ -14,6 +14,7 @@
 #include "platform/docx/Table.h"
 #include "platform/ui/HeadlessBackend.h"
 #include "platform/ui/Label.h"
+#include "totals/G_frmTabelle.h"
 
 #include <fstream>
 #include <sstream>
@@ -68,9 +69,13 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     if (auftrag.rechnung) rechnung = Rechnung(*datenbank, *auftrag.rechnung);
 
     FensterRegistrieren(Fenster());
-    // The windows of this session go with it, whichever way it ends.
+    // The windows of this session go with it, whichever way it ends, and so does the table choice,
+    // so that the next session's dialog starts with "optNeu" again.
     struct Aufräumen {
-        ~Aufräumen() { Fenster().Leeren(); }
+        ~Aufräumen() {
+            Fenster().Leeren();
+            G_frmTabelle::Freigeben();
+        }
     } aufräumen;
     int protokollVorher = Protokollsätze();
     KV kv;

@@ -10,7 +10,6 @@
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
 #include "platform/docx/Document.h"
-#include "totals/G_frmTabelle.h"
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -135,7 +134,6 @@ int main(int argc, char** argv) {
         } else if (*demo) {
             Demo(demoVerzeichnis, beispiele);
         }
-        G_frmTabelle::Freigeben();
         return 0;
     } catch (const std::exception& fehler) {
         std::fprintf(stderr, "kovelund: %s\n", fehler.what());

@@ -18,9 +18,10 @@ std::int32_t NächsterHandle() {
     return next.fetch_add(2);
 }
 
+// Never destroyed: a window held in a static of its own may outlive any other static at exit.
 std::map<std::int32_t, Form*>& Handles() {
-    static std::map<std::int32_t, Form*> handles;
-    return handles;
+    static auto* handles = new std::map<std::int32_t, Form*>;
+    return *handles;
 }
 
 } // namespace
