@@ -84,7 +84,7 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     kv.SetVamoWorkspace(workspace);
     kv.SetDatenbankPfad(auftrag.datenbank.string());
     for (const auto& [name, wert] : skript.eigenschaften)
-        EigenschaftSetzen(kv, name, wert);
+        EigenschaftÜbergeben(kv, name, wert);
     if (skript.cursorTabelle) {
         if (*skript.cursorTabelle < 1 || *skript.cursorTabelle > dokument->Tables().Count())
             throw SkriptFehler("cursor: the document has no table " + std::to_string(*skript.cursorTabelle));
