@@ -21,13 +21,19 @@ int Bildpunkte(double twips, const QWidget& widget) {
 }
 
 Bindung::Bindung(ui::Control& control, QWidget* widget, Formularansicht& ansicht)
-    : control_(control), widget_(widget), ansicht_(ansicht) {
+    : control_(control), form_(&control.Parent()), handle_(control.Parent().hWnd()), widget_(widget),
+      ansicht_(ansicht) {
     widget_->installEventFilter(this);
     control_.SetObserver([this](ui::Control&) { Anwenden(); });
 }
 
 Bindung::~Bindung() {
-    if (!gelöst_) control_.SetObserver({});
+    if (!Gelöst()) control_.SetObserver({});
+}
+
+bool Bindung::Gelöst() const noexcept {
+    // A window destroyed without unloading leaves no notice but its handle gone.
+    return gelöst_ || ui::Form::FromHandle(handle_) != form_;
 }
 
 void Bindung::Lösen(bool modellDa) {
@@ -37,7 +43,7 @@ void Bindung::Lösen(bool modellDa) {
 }
 
 void Bindung::Anwenden() {
-    if (gelöst_) return;
+    if (Gelöst()) return;
     bool vorher = anwendend_;
     anwendend_ = true;
     widget_->setEnabled(control_.Enabled());
@@ -47,7 +53,7 @@ void Bindung::Anwenden() {
 }
 
 void Bindung::Weitergeben(const std::function<void()>& ereignis) {
-    if (gelöst_ || anwendend_) return;
+    if (Gelöst() || anwendend_) return;
     ansicht_.Ereignis([&] {
         try {
             ereignis();
@@ -58,12 +64,12 @@ void Bindung::Weitergeben(const std::function<void()>& ereignis) {
 }
 
 void Bindung::FokusNehmen() {
-    if (gelöst_ || control_.HasFocus() || !control_.Usable()) return;
+    if (Gelöst() || control_.HasFocus() || !control_.Usable()) return;
     Weitergeben([this] { control_.SetFocus(); });
 }
 
 bool Bindung::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == widget_ && !gelöst_) {
+    if (objekt == widget_ && !Gelöst()) {
         if (ereignis->type() == QEvent::FocusIn) FokusErhalten();
         if (ereignis->type() == QEvent::FocusOut)
             FokusVerloren(static_cast<QFocusEvent*>(ereignis)->reason());

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -12,7 +13,8 @@ class QWidget;
 
 namespace kovelund::ui {
 class Control;
-}
+class Form;
+} // namespace kovelund::ui
 
 namespace kovelund::gui {
 
@@ -46,7 +48,8 @@ public:
     /// Stops following the model and passing events on: the model is about to go away. Without
     /// `modellDa` the model is gone already and is not touched.
     void Lösen(bool modellDa = true);
-    bool Gelöst() const noexcept { return gelöst_; }
+    /// Whether the binding no longer follows its model: detached, or the window is gone.
+    bool Gelöst() const noexcept;
 
 protected:
     /// The kind's own part of Anwenden; runs while `Anwendend()`, so that the widget's signals
@@ -67,6 +70,9 @@ private:
     void FokusVerloren(Qt::FocusReason grund);
 
     ui::Control& control_;
+    /// The window of the control and its handle, to tell whether the window still exists.
+    const ui::Form* form_;
+    std::int32_t handle_;
     QWidget* widget_;
     Formularansicht& ansicht_;
     bool gelöst_ = false;

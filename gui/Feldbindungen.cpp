@@ -60,15 +60,18 @@ Textbindung::Textbindung(ui::TextBox& box, QLineEdit* feld, Formularansicht& ans
     feld_->setAcceptDrops(false);
     // Numbers stand right-aligned in the masked boxes, as the formatted texts expect.
     if (maske_) feld_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    auto vomNutzer = [this] {
+        if (!Anwendend()) auswahlVomNutzer_ = true;
+    };
+    connect(feld_, &QLineEdit::cursorPositionChanged, this, vomNutzer);
+    connect(feld_, &QLineEdit::selectionChanged, this, vomNutzer);
 }
 
 void Textbindung::Zeigen() {
-    if (maske_) {
-        QString maske = Eingabemaske(maske_->Mask());
-        if (feld_->inputMask() != maske) {
-            feld_->setInputMask(maske);
-            gezeigt_ = std::string(1, '\0');
-        }
+    if (maske_ && maske_->Mask() != maskeGezeigt_) {
+        maskeGezeigt_ = maske_->Mask();
+        feld_->setInputMask(Eingabemaske(maskeGezeigt_));
+        gezeigt_ = std::string(1, '\0'); // a new mask shows the text anew
     }
     if (box_.Text() != gezeigt_) {
         gezeigt_ = box_.Text();
@@ -166,6 +169,8 @@ bool Textbindung::Zulässig(const QString& text) const {
 }
 
 void Textbindung::AuswahlÜbernehmen() {
+    if (!auswahlVomNutzer_) return;
+    auswahlVomNutzer_ = false;
     int start = feld_->hasSelectedText() ? feld_->selectionStart() : feld_->cursorPosition();
     int länge = feld_->hasSelectedText() ? Länge(feld_->selectedText()) : 0;
     int textlänge = Länge(Q(box_.Text()));

@@ -55,6 +55,10 @@ private:
     const ui::MaskEdBox* maske_;
     QLineEdit* feld_;
     std::string gezeigt_;
+    std::string maskeGezeigt_;
+    /// Whether the user moved the caret or selection since the model's were shown: a masked line
+    /// edit shifts the caret off literals by itself, which is no move of the user's.
+    bool auswahlVomNutzer_ = false;
     bool mausfokus_ = false;
 };
 

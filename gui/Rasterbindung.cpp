@@ -34,7 +34,7 @@ int Rastermodell::columnCount(const QModelIndex& parent) const {
 QVariant Rastermodell::data(const QModelIndex& index, int role) const {
     int zeile = index.row() + 1;
     int spalte = index.column() + 1;
-    if (!index.isValid() || zeile > grid_.Rows() || spalte > grid_.Cols()) return {};
+    if (bindung_.Gelöst() || !index.isValid() || zeile > grid_.Rows() || spalte > grid_.Cols()) return {};
     switch (role) {
     case Qt::DisplayRole:
         return Q(grid_.TextMatrix(zeile, spalte));
@@ -48,6 +48,7 @@ QVariant Rastermodell::data(const QModelIndex& index, int role) const {
 }
 
 QVariant Rastermodell::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (bindung_.Gelöst()) return {};
     if (orientation == Qt::Vertical) return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
     if (section >= grid_.Cols()) return {};
     // Headings carry a leading blank that kept them off the grid line; the header has margins.
@@ -57,7 +58,7 @@ QVariant Rastermodell::headerData(int section, Qt::Orientation orientation, int 
 }
 
 Qt::ItemFlags Rastermodell::flags(const QModelIndex& index) const {
-    if (!index.isValid() || index.column() >= grid_.Cols()) return Qt::NoItemFlags;
+    if (bindung_.Gelöst() || !index.isValid() || index.column() >= grid_.Cols()) return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (grid_.ColEditable(index.column() + 1)) f |= Qt::ItemIsEditable;
     return f;

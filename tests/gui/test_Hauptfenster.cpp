@@ -1,0 +1,292 @@
+// The host window with the real calculator windows: what a user does with keys and clicks in
+// kovelund-gui must write the same statement and totals as the same steps played on the window
+// models alone, and "&Abbruch" must leave the invoice as it was.
+
+#include "component/Fensterregister.h"
+#include "component/KV.h"
+#include "forms/frmKat1/frmKat1.h"
+#include "forms/frmKat2/frmKat2.h"
+#include "gui/Auftragspanel.h"
+#include "gui/Hauptfenster.h"
+#include "gui/QtBackend.h"
+#include "gui/Tabellenpanel.h"
+#include "host/Ausgabe.h"
+#include "host/Sitzung.h"
+#include "host/Vorlage.h"
+#include "platform/dao/Database.h"
+#include "platform/dao/Recordset.h"
+#include "platform/dao/Workspace.h"
+#include "platform/docx/Document.h"
+#include "platform/ui/HeadlessBackend.h"
+#include "totals/G_frmTabelle.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+using namespace kovelund;
+namespace fs = std::filesystem;
+
+namespace {
+
+/// A fresh sample invoice and database.
+struct Beispiel {
+    Beispiel() { Initialisieren(Ordner()); }
+    fs::path Ordner() const { return ordner.path().toStdString(); }
+    fs::path Rechnung() const { return Ordner() / "Rechnung.docx"; }
+    fs::path Datenbank() const { return Ordner() / "host.sqlite"; }
+    QTemporaryDir ordner;
+};
+
+/// The same steps on the window models alone, on a sample of its own: the invoice as JSON after
+/// the window finished, and lblGebühr as it stood before.
+struct Zwilling {
+    std::string json;
+    std::string gebühr;
+};
+
+Zwilling ZwillingSpielen(int index, const std::function<void(ui::Form&)>& schritte) {
+    Beispiel beispiel;
+    auto dokument = docx::Document::Open(beispiel.Rechnung());
+    auto workspace = std::make_shared<dao::Workspace>();
+    auto datenbank = workspace->OpenDatabase(beispiel.Datenbank().string());
+    ui::HeadlessBackend headless;
+    ui::ScopedBackend aktiv(headless);
+    KV kv;
+    kv.SetDoc(dokument);
+    kv.SetNeueAbfrage(datenbank);
+    kv.SetVamoWorkspace(workspace);
+    kv.SetDatenbankPfad(beispiel.Datenbank().string());
+    gui::Auftragspanel auftrag;
+    auftrag.Übertragen(kv);
+    kv.Show(static_cast<std::int16_t>(index),
+            datenbank->OpenRecordset("SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = 17"), 1);
+    ui::Form& fenster = *Fenster().Standardinstanz(index);
+    Zwilling z;
+    schritte(fenster);
+    z.gebühr = dynamic_cast<ui::Label*>(fenster.Find("lblGebühr"))->Caption();
+    dynamic_cast<ui::CommandButton*>(fenster.Find("CommandEnde"))->SetFocus();
+    dynamic_cast<ui::CommandButton*>(fenster.Find("CommandEnde"))->Press();
+    z.json = DokumentAlsJson(*dokument);
+    return z;
+}
+
+} // namespace
+
+class Hauptfenster : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void kategorie2MitTastenUndKlicks();
+    void kategorie1MitZweiFlurstueckenImRaster();
+    void abbruchLaesstDieRechnungUnveraendert();
+    void tabellenpanelSetztDenCursor();
+
+private:
+    QWidget* W(const char* name) const;
+    template <class T> T* W(const char* name) const { return qobject_cast<T*>(W(name)); }
+    void Eingeben(const char* feld, const char* text);
+    /// Clicks a widget; a check box on its box, as its empty rest takes no clicks.
+    void Klicken(const char* name);
+    void ZelleWählen(int zeile, int spalte);
+    void ZelleSchreiben(int zeile, int spalte, const char* text);
+
+    std::unique_ptr<Beispiel> beispiel_;
+    std::unique_ptr<gui::QtBackend> backend_;
+    std::unique_ptr<gui::Hauptfenster> host_;
+    int protokollVorher_ = 0;
+};
+
+void Hauptfenster::init() {
+    beispiel_ = std::make_unique<Beispiel>();
+    backend_ = std::make_unique<gui::QtBackend>();
+    host_ = std::make_unique<gui::Hauptfenster>();
+    QVERIFY(host_->RechnungÖffnen(beispiel_->Rechnung()));
+    QVERIFY(host_->DatenbankÖffnen(beispiel_->Datenbank()));
+    host_->resize(1400, 900);
+    host_->show();
+    QVERIFY(QTest::qWaitForWindowActive(host_.get()));
+    protokollVorher_ = Protokollsätze();
+}
+
+void Hauptfenster::cleanup() {
+    QCOMPARE(Protokollsätze(), protokollVorher_);
+    for (int i = 0; i < Fensterregister::Anzahl; ++i)
+        if (ui::Form* f = Fenster().Standardinstanz(i)) f->Unload();
+    host_.reset();
+    G_frmTabelle::Freigeben();
+    backend_.reset();
+    beispiel_.reset();
+}
+
+QWidget* Hauptfenster::W(const char* name) const {
+    auto* w = host_->Bereich()->findChild<QWidget*>(QString::fromUtf8(name));
+    if (!w) qFatal("no widget %s", name);
+    return w;
+}
+
+void Hauptfenster::Klicken(const char* name) {
+    QWidget* w = W(name);
+    bool kästchen = qobject_cast<QCheckBox*>(w) != nullptr;
+    QTest::mouseClick(w, Qt::LeftButton, {}, kästchen ? QPoint(8, w->height() / 2) : w->rect().center());
+}
+
+void Hauptfenster::Eingeben(const char* feld, const char* text) {
+    Klicken(feld);
+    QTest::keyClicks(W(feld), QString::fromUtf8(text));
+}
+
+void Hauptfenster::ZelleWählen(int zeile, int spalte) {
+    auto* tabelle = W<QTableView>("GridGebühren1");
+    QRect zelle = tabelle->visualRect(tabelle->model()->index(zeile - 1, spalte - 1));
+    QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, zelle.center());
+}
+
+void Hauptfenster::ZelleSchreiben(int zeile, int spalte, const char* text) {
+    ZelleWählen(zeile, spalte);
+    QTest::keyClick(W("GridGebühren1"), Qt::Key_F2);
+    auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    QVERIFY(editor);
+    editor->selectAll();
+    QTest::keyClicks(editor, QString::fromUtf8(text));
+    QTest::keyClick(editor, Qt::Key_Return);
+}
+
+void Hauptfenster::kategorie2MitTastenUndKlicks() {
+    host_->GebührÖffnen(1);
+    QCOMPARE(host_->Bereich()->subWindowList().size(), 1);
+    Eingeben("msk100", "12");
+    Klicken("chkUnterlagen");
+    Eingeben("mskHTechniker", "2,3");
+    Eingeben("MaskEdBoxKM", "24");
+    Klicken("chkVUnterlagen");
+    Klicken("MaskEdBoxAnteil");
+    QCOMPARE(W<QLineEdit>("mskHTechniker")->displayText(), QStringLiteral("  2,5"));
+    QCOMPARE(W<QLineEdit>("MaskEdBoxKM")->displayText(), QStringLiteral(" 24"));
+    QString gebühr = W<QLabel>("lblGebühr")->text();
+    Klicken("CommandEnde");
+
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    QVERIFY(host_->isWindowModified());
+    QVERIFY(host_->windowTitle().startsWith(QStringLiteral("Rechnung.docx")));
+    QString summen = host_->Summentext();
+    QVERIFY(summen.contains(QStringLiteral("Brutto")) && !summen.contains(QStringLiteral("Brutto 0,00")));
+    QCOMPARE(host_->findChild<QLabel*>(QStringLiteral("Summen"))->text(), summen);
+    std::string json = DokumentAlsJson(*host_->Dokument());
+
+    Zwilling z = ZwillingSpielen(1, [](ui::Form& f) {
+        auto& k = dynamic_cast<frmKat2&>(f);
+        k.msk100.SetFocus();
+        k.msk100.Type("12");
+        k.chkUnterlagen.SetFocus();
+        k.chkUnterlagen.Toggle();
+        k.mskHTechniker.SetFocus();
+        k.mskHTechniker.Type("2,3");
+        k.MaskEdBoxKM.SetFocus();
+        k.MaskEdBoxKM.Type("24");
+        k.chkVUnterlagen.SetFocus();
+        k.chkVUnterlagen.Toggle();
+        k.MaskEdBoxAnteil.SetFocus();
+    });
+    QCOMPARE(gebühr.toStdString(), z.gebühr);
+    QCOMPARE(json, z.json);
+    QVERIFY(json.find("Kovelund_2") != std::string::npos);
+}
+
+void Hauptfenster::kategorie1MitZweiFlurstueckenImRaster() {
+    host_->GebührÖffnen(0);
+    auto* tabelle = W<QTableView>("GridGebühren1");
+    QCOMPARE(tabelle->model()->rowCount(), 1);
+    ZelleSchreiben(1, 3, "620");
+    ZelleWählen(1, 5);
+    QTest::keyClick(tabelle, Qt::Key_Tab);
+    QCOMPARE(tabelle->model()->rowCount(), 2);
+    ZelleSchreiben(2, 1, "Flst.Nr. 123/5");
+    ZelleSchreiben(2, 3, "230");
+    ZelleWählen(2, 2);
+    auto* liste = W<QComboBox>("ComboBox4");
+    QVERIFY(liste->isVisible());
+    QVERIFY(tabelle->visualRect(tabelle->model()->index(1, 1)).intersects(liste->geometry()));
+    liste->setFocus();
+    QTest::keyClick(liste, Qt::Key_Down);
+    QCOMPARE(liste->currentText(), QStringLiteral("nein"));
+    ZelleWählen(2, 4);
+    QTRY_VERIFY(!liste->isVisible());
+    QCOMPARE(tabelle->model()->index(1, 1).data().toString(), QStringLiteral("nein"));
+    QCOMPARE(tabelle->model()->index(0, 2).data().toString().trimmed(), QStringLiteral("620"));
+    Eingeben("MaskEdBoxGrenzpunkte", "8");
+    Klicken("chkUnterlagen");
+    QString gebühr = W<QLabel>("lblGebühr")->text();
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    std::string json = DokumentAlsJson(*host_->Dokument());
+
+    Zwilling z = ZwillingSpielen(0, [](ui::Form& f) {
+        auto& k = dynamic_cast<frmKat1&>(f);
+        ui::Grid& g = k.GridGebühren1;
+        auto schreiben = [&](int zeile, int spalte, const char* text) {
+            g.Select(zeile, spalte);
+            g.Edit(text);
+        };
+        g.SetFocus();
+        schreiben(1, 3, "620");
+        g.Select(1, 5);
+        g.PressKey(ui::vbKeyTab, 0);
+        schreiben(2, 1, "Flst.Nr. 123/5");
+        schreiben(2, 3, "230");
+        g.Select(2, 2);
+        k.ComboBox4.SetFocus();
+        k.ComboBox4.Choose(1);
+        g.SetFocus();
+        g.Select(2, 4);
+        k.MaskEdBoxGrenzpunkte.SetFocus();
+        k.MaskEdBoxGrenzpunkte.Type("8");
+        k.chkUnterlagen.SetFocus();
+        k.chkUnterlagen.Toggle();
+    });
+    QCOMPARE(gebühr.toStdString(), z.gebühr);
+    QCOMPARE(json, z.json);
+    QVERIFY(json.find("Flst.Nr. 123/5") != std::string::npos);
+}
+
+void Hauptfenster::abbruchLaesstDieRechnungUnveraendert() {
+    std::string vorher = DokumentAlsJson(*host_->Dokument());
+    QString summen = host_->Summentext();
+    host_->GebührÖffnen(1);
+    Eingeben("msk100", "30");
+    Klicken("chkVerhältnisse");
+    Klicken("CommandAbbruch");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    QVERIFY(Fenster().Standardinstanz(1) == nullptr);
+    QVERIFY(!host_->Dokument()->Modified());
+    QVERIFY(!host_->isWindowModified());
+    QCOMPARE(DokumentAlsJson(*host_->Dokument()), vorher);
+    QCOMPARE(host_->Summentext(), summen);
+}
+
+void Hauptfenster::tabellenpanelSetztDenCursor() {
+    host_->GebührÖffnen(1);
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    gui::Tabellenpanel* panel = host_->Tabellen();
+    QCOMPARE(panel->topLevelItemCount(), 1 + host_->Dokument()->Tables().Count());
+    QCOMPARE(panel->topLevelItem(1)->text(1), QStringLiteral("Kovelund_2"));
+    panel->CursorSetzen(0);
+    QVERIFY(!host_->Dokument()->Application().Selection().InTable());
+    panel->CursorSetzen(1);
+    QCOMPARE(host_->Dokument()->Application().Selection().CurrentTable().Position(), 1);
+}
+
+QTEST_MAIN(Hauptfenster)
+#include "test_Hauptfenster.moc"
