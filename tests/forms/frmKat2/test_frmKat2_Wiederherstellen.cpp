@@ -24,7 +24,9 @@ protected:
     }
 
     void TearDown() override {
-        if (!protokolliert) EXPECT_EQ(u.log.Sätze(), 0) << u.log.Text();
+        if (!protokolliert) {
+            EXPECT_EQ(u.log.Sätze(), 0) << u.log.Text();
+        }
     }
 
     bool protokolliert = false;
