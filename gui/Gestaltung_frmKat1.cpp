@@ -83,9 +83,10 @@ QLayout* Eingaben(Formularansicht& a) {
     auto* rechts = new QVBoxLayout;
     rechts->addWidget(Gruppe(a, "fraZeitaufwand", zeit));
     rechts->addLayout(fahrt);
+    rechts->addStretch();
     auto* eingaben = new QHBoxLayout;
     eingaben->addLayout(links);
-    eingaben->addWidget(Gruppe(a, "fraMehraufwand", mehr), 1);
+    eingaben->addWidget(Gruppe(a, "fraMehraufwand", mehr), 1, Qt::AlignTop);
     eingaben->addLayout(rechts);
     return eingaben;
 }

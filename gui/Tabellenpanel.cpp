@@ -44,9 +44,9 @@ void Tabellenpanel::Füllen(docx::Document* dokument) {
     dokument_ = dokument;
     clear();
     if (!dokument_) return;
-    auto* außerhalb =
-        new QTreeWidgetItem(this, {QString(), QStringLiteral("(Cursor außerhalb der Tabellen)")});
+    auto* außerhalb = new QTreeWidgetItem(this, {QStringLiteral("(Cursor außerhalb der Tabellen)")});
     außerhalb->setData(0, positionRolle, 0);
+    außerhalb->setFirstColumnSpanned(true);
     for (const docx::Table& tabelle : dokument_->Tables()) {
         auto* eintrag = new QTreeWidgetItem(
             this, {QString::number(tabelle.Position()), Q(Tabellenmarke(tabelle)), Q(ErsteZelle(tabelle))});
