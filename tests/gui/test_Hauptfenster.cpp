@@ -27,6 +27,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -92,6 +93,7 @@ private Q_SLOTS:
     void kategorie1MitZweiFlurstueckenImRaster();
     void abbruchLaesstDieRechnungUnveraendert();
     void tabellenpanelSetztDenCursor();
+    void tabellenwahlOeffnetDenVorhandenenEintrag();
 
 private:
     QWidget* W(const char* name) const;
@@ -286,6 +288,30 @@ void Hauptfenster::tabellenpanelSetztDenCursor() {
     QVERIFY(!host_->Dokument()->Application().Selection().InTable());
     panel->CursorSetzen(1);
     QCOMPARE(host_->Dokument()->Application().Selection().CurrentTable().Position(), 1);
+}
+
+void Hauptfenster::tabellenwahlOeffnetDenVorhandenenEintrag() {
+    host_->GebührÖffnen(1);
+    Eingeben("msk100", "12");
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+
+    QString titel;
+    QTimer::singleShot(0, [&titel] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        titel = dialog->windowTitle();
+        QVERIFY(dialog->findChild<QRadioButton*>(QStringLiteral("optTabelle(0)"))->isVisible());
+        QVERIFY(dialog->findChild<QRadioButton*>(QStringLiteral("optTabelle(1)"))->isHidden());
+        auto* eintrag = dialog->findChild<QRadioButton*>(QStringLiteral("optTabelle(0)"));
+        QTest::mouseClick(eintrag, Qt::LeftButton, {}, QPoint(8, eintrag->height() / 2));
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cmdEnde")), Qt::LeftButton);
+    });
+    host_->GebührÖffnen(1);
+    QCOMPARE(titel, QStringLiteral("Tabellenwahl"));
+    QCOMPARE(W<QLineEdit>("msk100")->displayText(), QStringLiteral("12"));
+    Klicken("CommandAbbruch");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
 }
 
 QTEST_MAIN(Hauptfenster)
