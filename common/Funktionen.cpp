@@ -42,10 +42,10 @@ std::string WertFormatieren(std::string_view wert, int breite, int dezimalen) {
     if (p > 0) {
         auto stelle = static_cast<std::size_t>(p);
         for (int i = 0; i < p - 1 && Mitte(text, stelle, 1) == " "; ++i)
-            text = " " + Links(text, stelle);
+            text = Links(text, stelle).insert(0, 1, ' ');
     }
     fehler([&] {
-        if (text.empty()) text = "0";
+        if (text.empty()) text.assign(1, '0');
         if (FührendeZahl(text) == 0 && text.back() == ' ') text.back() = '0';
         if (dezimalen >= 0 && dezimalen <= 3) text = Festformat(FührendeZahl(text), dezimalen);
     });
@@ -65,9 +65,9 @@ void Wert_Key(Eingabefeld& feld, int breite, int dezimalen) {
         text += std::string(static_cast<std::size_t>(breite) - Länge(text), ' ');
     int p = breite - dezimalen - 1;
     for (int i = 0; i < p - 1 && Mitte(text, static_cast<std::size_t>(p), 1) == " "; ++i)
-        text = " " + Links(text, static_cast<std::size_t>(p - 1));
+        text = Links(text, static_cast<std::size_t>(p - 1)).insert(0, 1, ' ');
     if (text.find(',') == std::string::npos && dezimalen >= 1 && dezimalen <= 3)
-        text += "," + std::string(static_cast<std::size_t>(dezimalen), ' ');
+        text.append(1, ',').append(static_cast<std::size_t>(dezimalen), ' ');
     feld.SetText(text);
     feld.SetSelStart(p + 1);
     feld.SetSelLength(255);
