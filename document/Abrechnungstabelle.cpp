@@ -7,6 +7,8 @@
 #include "platform/docx/Comment.h"
 #include "platform/docx/Selection.h"
 
+#include <vector>
+
 namespace kovelund {
 
 double Anteil(std::string_view anteilFeld) {
@@ -42,8 +44,11 @@ docx::Range Abrechnungstabelle::AnkerFinden(std::optional<docx::Table> bisherige
     std::optional<docx::Range> anker;
     if (bisherige) fehler([&] { anker = bisherige->Delete(); });
     if (anker) return *anker;
-    for (const docx::Comment& kommentar : doc_.Comments()) {
-        if (kommentar.Text() != "vamoStart") continue;
+    // Found first and treated afterwards: each new paragraph changes the document's comment index.
+    std::vector<docx::Comment> marken;
+    for (const docx::Comment& kommentar : doc_.Comments())
+        if (kommentar.Text() == "vamoStart") marken.push_back(kommentar);
+    for (const docx::Comment& kommentar : marken) {
         fehler([&] {
             docx::Range r = kommentar.Reference();
             r.Collapse(docx::CollapseStart);

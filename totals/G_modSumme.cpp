@@ -177,7 +177,8 @@ void SummentabelleFüllen(docx::Document& doc, const docx::Table& t, const Auftr
     fehler([&] {
         docx::Selection& auswahl = doc.Application().Selection();
         t.Select();
-        for (int rand = docx::BorderTop; rand >= docx::BorderVertical; --rand) auswahl.SetBorderLineStyle(rand, 0);
+        for (int rand = docx::BorderTop; rand >= docx::BorderVertical; --rand)
+            auswahl.SetBorderLineStyle(rand, 0);
         auswahl.SetAlignment(docx::AlignRight);
         t.Columns().Item(1).Select();
         auswahl.SetAlignment(docx::AlignLeft);
@@ -199,9 +200,13 @@ void MarkenSchreiben(docx::Document& doc, const Summen& s, Fehlerbereich& fehler
         {"vamoBrutto", s.betrag + s.mwst},
         {"vamoAuslagen", s.betrag - s.steuerpflichtig},
     };
+    // Found first and written afterwards: each write changes the document's comment index.
+    std::vector<std::pair<docx::Range, double>> stellen;
     for (const docx::Comment& k : doc.Comments())
         for (const auto& [name, betrag] : marken)
-            if (k.Text() == name) fehler([&] { k.Scope().SetText(Euro(betrag) + " "); });
+            if (k.Text() == name) fehler([&] { stellen.emplace_back(k.Scope(), betrag); });
+    for (auto& [stelle, betrag] : stellen)
+        fehler([&] { stelle.SetText(Euro(betrag) + " "); });
 }
 
 std::string Datumstext(dao::Database& db, const Variant& rechnungsnummer) {

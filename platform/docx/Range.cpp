@@ -147,7 +147,8 @@ void Range::InsertAfter(std::string text) {
 
 void Range::SetText(std::string text) {
     Check("Range.SetText");
-    const CommentPlace* place = scopeOf_ >= 0 ? doc_->Comments().ById(scopeOf_) : nullptr;
+    // Only an empty scope can be a comment without range markers; a filled one needs no index.
+    const CommentPlace* place = scopeOf_ >= 0 && Empty() ? doc_->Comments().ById(scopeOf_) : nullptr;
     if (place && !place->start && !place->end && place->reference) {
         pugi::xml_node start = InsertAt(Before(place->reference), "w:commentRangeStart");
         Set(start, "w:id", std::to_string(scopeOf_));
