@@ -4,12 +4,16 @@
 #include "common/Texte.h"
 #include "common/Zahlen.h"
 
+#include <optional>
+
 namespace kovelund {
 
 double CVal(std::string_view roh) {
     Fehlerbereich fehler{"Funktionen", "CVal"};
     std::string text = Trimmen(roh);
-    if (auto zahl = DeutscheZahl(text)) return *zahl;
+    std::optional<double> ganz;
+    if (!fehler([&] { ganz = DeutscheZahl(text); })) return 0;
+    if (ganz) return *ganz;
     std::string gesammelt;
     for (char c : text) {
         if ((c < '0' || c > '9') && c != ',' && c != '.' && c != '-') break;

@@ -3,6 +3,7 @@
 #include "common/Fehler.h"
 #include "common/Funktionen.h"
 #include "common/Texte.h"
+#include "common/Zahlen.h"
 #include "document/Zelltext.h"
 #include "platform/docx/Comment.h"
 #include "platform/docx/Selection.h"
@@ -26,6 +27,11 @@ std::string Betragstext(double betrag) {
 std::string Zelltext(const docx::Cell& zelle) {
     std::string text = zelle.Range().Text();
     return Links(text, Länge(text) >= 2 ? Länge(text) - 2 : 0);
+}
+
+std::string Mengentext(double wert, int breite) {
+    if (wert == Int(wert)) return WertFormatieren(wert, breite, 0);
+    return AlsText(wert);
 }
 
 Abrechnungstabelle::Abrechnungstabelle(docx::Document& doc, std::string modul)

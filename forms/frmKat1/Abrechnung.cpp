@@ -299,8 +299,10 @@ bool frmKat1::EtwasZuSchreiben() {
 
 void frmKat1::StatementSchreiben(Abrechnungstabelle& t) {
     Abrechnung a = Vorbereiten(*this);
+    // Counted before the old table goes, so that nothing can fail between deleting and writing.
+    int zeilen = Zeilenzahl(*this, a);
     docx::Range anker = t.AnkerFinden(Tabelle());
-    t.Anlegen(anker, Zeilenzahl(*this, a), 8);
+    t.Anlegen(anker, zeilen, 8);
     t.TabelleFormatieren();
     t.Spaltenbreiten({5.6, 3.5, 3.0, 2.9, 2.5, 0.3, 0.3, 0.3});
     KovelundMarke(t);

@@ -140,7 +140,7 @@ bool frmKat1::ZeileLesen(const std::string& nummer, const std::string& bezeichnu
                          const std::string& satz) {
     if (BeginntMit(nummer, "15.3")) {
         if (BeginntMit(bezeichnung, "Einsatz von Kraftfahrzeugen bis"))
-            txtTageskm.SetText(WertFormatieren(menge, 3, 0));
+            txtTageskm.SetText(Mengentext(CVal(menge), 3));
         else
             MaskEdBoxKM.SetText(WertFormatieren(menge, 3, 0));
     } else if (BeginntMit(nummer, "15.1.3")) {
@@ -163,7 +163,7 @@ bool frmKat1::ZeileLesen(const std::string& nummer, const std::string& bezeichnu
             MaskEdBoxAnteil.SetText(WertFormatieren(*tausendstel, 4, 0));
             return false;
         }
-        txtZusammenZahlen.SetText(WertFormatieren(Mitte(bezeichnung, 19), 4, 0));
+        txtZusammenZahlen.SetText(Mengentext(CVal(Mitte(bezeichnung, 19)), 4));
         return true;
     }
     if (BeginntMit(bezeichnung, "Ihr Anteil entspre")) {

@@ -117,10 +117,11 @@ void frmKat2::Wiederherstellen(const docx::Table& tabelle) {
         fehler([&] { tarif = zelle(zeile, 1); });
         fehler([&] { bezeichnung = zelle(zeile, 2); });
         if (BeginntMit(tarif, "15.3")) {
-            ui::TextBox& feld = BeginntMit(bezeichnung, "Einsatz von Kraftfahrzeugen bis 10 km")
-                                    ? static_cast<ui::TextBox&>(txtTageskm)
-                                    : MaskEdBoxKM;
-            fehler([&] { feld.SetText(WertFormatieren(zelle(zeile, 3), 3, 0)); });
+            // The days are written as plain number text ("1.5"); read back as written, not as grouping.
+            if (BeginntMit(bezeichnung, "Einsatz von Kraftfahrzeugen bis 10 km"))
+                fehler([&] { txtTageskm.SetText(Mengentext(FührendeZahl(zelle(zeile, 3)), 3)); });
+            else
+                fehler([&] { MaskEdBoxKM.SetText(WertFormatieren(zelle(zeile, 3), 3, 0)); });
         } else if (BeginntMit(tarif, "15.1.3")) {
             fehler([&] { mskHTechniker.SetText(WertFormatieren(zelle(zeile, 3), 5, 1)); });
         } else if (BeginntMit(tarif, "15.1.4")) {

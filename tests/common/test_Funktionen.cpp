@@ -38,7 +38,9 @@ TEST(CVal, ACollectedTextThatIsNoNumberIsLoggedAndGivesZero) {
     test::Protokoll log;
     EXPECT_EQ(CVal("-"), 0);
     EXPECT_EQ(CVal("1-2"), 0);
-    ASSERT_EQ(log.Sätze(), 2);
+    EXPECT_EQ(CVal("1e999"), 0) << "a number too large for a double";
+    EXPECT_EQ(CVal(std::string(400, '9') + " m"), 0);
+    ASSERT_EQ(log.Sätze(), 4);
     EXPECT_NE(log.Text().find("Error 13: "), std::string::npos);
     EXPECT_NE(log.Text().find("Ort  : Funktionen.CVal\r\n"), std::string::npos);
 }

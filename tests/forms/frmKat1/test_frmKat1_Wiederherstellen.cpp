@@ -91,6 +91,17 @@ TEST_F(Wiederherstellen, TotalsWithAShareOfTheArea) {
     GleichesStatement();
 }
 
+TEST_F(Wiederherstellen, DecimalsInDaysAndPaidAreaComeBackAsWritten) {
+    Öffnen();
+    Summen("1200", "85,5");
+    Spielen(R"j([{"set": "txtZusammenZahlen", "text": "600,4"}, {"set": "txtTageskm", "text": "1,5"},
+                {"click": "CommandEnde"}])j");
+    frmKat1& f = Wiederöffnen();
+    EXPECT_EQ(f.txtZusammenZahlen.Text(), "600,4");
+    EXPECT_EQ(f.txtTageskm.Text(), "1,5");
+    GleichesStatement();
+}
+
 TEST_F(Wiederherstellen, TotalsWithAShareOfThousandths) {
     Öffnen();
     Summen("2000", "12");

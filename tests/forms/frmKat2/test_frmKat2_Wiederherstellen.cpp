@@ -116,6 +116,19 @@ TEST_F(Wiederherstellen, FinishingAgainReplacesTheTableInPlace) {
     EXPECT_EQ(Marke("vamoNetto"), "   1.092,00 € ") << "the totals follow the new table";
 }
 
+TEST_F(Wiederherstellen, HalfVehicleDaysComeBackAsWritten) {
+    frmKat2& f = Öffnen();
+    Setzen(f.MaskEdBoxAnteil, "500");
+    Setzen(f.txtTageskm, "1,5");
+    docx::Table erste = Abschließen();
+    auto zellen = Zellen(erste);
+
+    frmKat2& w = Wiederöffnen();
+    EXPECT_EQ(w.txtTageskm.Text(), "1,5") << "the statement's \" 1.5\" is one and a half days, not fifteen";
+    docx::Table zweite = Abschließen();
+    EXPECT_EQ(Zellen(zweite), zellen);
+}
+
 TEST_F(Wiederherstellen, ANewStatementBesideAnExistingOne) {
     Öffnen();
     Abschließen();
