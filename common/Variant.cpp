@@ -10,6 +10,7 @@ namespace kovelund {
 namespace {
 
 template <class... F> struct Fälle : F... { using F::operator()...; };
+template <class... F> Fälle(F...) -> Fälle<F...>;
 
 Fehler NullFehler() {
     return Fehler(fehlernummer::Null, "Invalid use of Null");

@@ -180,6 +180,8 @@ void SummentabelleFüllen(docx::Document& doc, const docx::Table& t, const Auftr
         for (int rand = docx::BorderTop; rand >= docx::BorderVertical; --rand)
             auswahl.SetBorderLineStyle(rand, 0);
         auswahl.SetAlignment(docx::AlignRight);
+        // Its amounts are three characters wider than the fee tables' in a column as narrow.
+        auswahl.SetFontSize(9);
         t.Columns().Item(1).Select();
         auswahl.SetAlignment(docx::AlignLeft);
         t.Columns().Item(2).Select();
@@ -203,10 +205,10 @@ void MarkenSchreiben(docx::Document& doc, const Summen& s, Fehlerbereich& fehler
     // Found first and written afterwards: each write changes the document's comment index.
     std::vector<std::pair<docx::Range, double>> stellen;
     for (const docx::Comment& k : doc.Comments())
-        for (const auto& [name, betrag] : marken)
-            if (k.Text() == name) fehler([&] { stellen.emplace_back(k.Scope(), betrag); });
-    for (auto& [stelle, betrag] : stellen)
-        fehler([&] { stelle.SetText(Euro(betrag) + " "); });
+        for (const auto& marke : marken)
+            if (k.Text() == marke.first) fehler([&] { stellen.emplace_back(k.Scope(), marke.second); });
+    for (auto& stelle : stellen)
+        fehler([&] { stelle.first.SetText(Euro(stelle.second) + " "); });
 }
 
 std::string Datumstext(dao::Database& db, const Variant& rechnungsnummer) {

@@ -13,6 +13,7 @@ namespace kovelund::dao::detail {
 namespace {
 
 template <class... F> struct Cases : F... { using F::operator()...; };
+template <class... F> Cases(F...) -> Cases<F...>;
 
 std::string Upper(const char* text) {
     std::string upper = text != nullptr ? text : "";
