@@ -2,10 +2,11 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 # kovelund_add_test(<name> <source> LIBS <targets...>): one test file per unit, run by ctest.
-# Every test gets its own log directory so no test writes beside the build's binaries.
+# Every test gets its own log directory, so no test writes beside the build's binaries; its settings
+# go beside the log (tests/Testumgebung.cpp).
 function(kovelund_add_test name source)
   cmake_parse_arguments(arg "" "" "LIBS" ${ARGN})
-  add_executable(${name} ${source})
+  add_executable(${name} ${source} ${PROJECT_SOURCE_DIR}/tests/Testumgebung.cpp)
   target_link_libraries(${name} PRIVATE ${arg_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE KOVELUND_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")

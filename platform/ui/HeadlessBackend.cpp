@@ -6,6 +6,7 @@
 #include "platform/ui/OptionButton.h"
 
 #include <nlohmann/json.hpp>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -52,8 +53,9 @@ json Lesen(const std::filesystem::path& datei) {
 void Schreiben(const std::filesystem::path& datei, const json& inhalt) {
     std::error_code ec;
     std::filesystem::create_directories(datei.parent_path(), ec);
+    // A temporary file of this process's own, so that two programs saving at once never share one.
     auto temp = datei;
-    temp += ".tmp";
+    temp += "." + std::to_string(::getpid()) + ".tmp";
     {
         std::ofstream f(temp, std::ios::binary | std::ios::trunc);
         f << inhalt.dump(2) << '\n';
