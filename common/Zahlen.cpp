@@ -26,7 +26,7 @@ Dezimalform Zerlegen(double wert) {
     std::string_view text(puffer, static_cast<std::size_t>(ende - puffer));
     Dezimalform form;
     form.negativ = std::signbit(wert) && wert != 0;
-    form.ziffern = std::string(1, text[0]) + std::string(text.substr(2, 14));
+    form.ziffern.assign(1, text[0]).append(text.substr(2, 14));
     std::string_view exp = text.substr(text.find('e') + 1);
     if (exp.front() == '+') exp.remove_prefix(1);
     std::from_chars(exp.data(), exp.data() + exp.size(), form.exponent);
@@ -195,7 +195,7 @@ std::string Festformat(double wert, int dezimalen, Gruppierung gruppierung) {
                 ++ganzStellen;
             }
         }
-        if (ziffern.empty()) ziffern = "0";
+        if (ziffern.empty()) ziffern.assign(1, '0');
     }
     // Pad so that there are at least one integer digit and exactly `dezimalen` decimals.
     if (ganzStellen < 1) {

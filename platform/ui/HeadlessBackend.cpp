@@ -55,7 +55,7 @@ void Schreiben(const std::filesystem::path& datei, const json& inhalt) {
     std::filesystem::create_directories(datei.parent_path(), ec);
     // A temporary file of this process's own, so that two programs saving at once never share one.
     auto temp = datei;
-    temp += "." + std::to_string(::getpid()) + ".tmp";
+    temp += std::string(1, '.').append(std::to_string(::getpid())).append(".tmp");
     {
         std::ofstream f(temp, std::ios::binary | std::ios::trunc);
         f << inhalt.dump(2) << '\n';

@@ -34,7 +34,7 @@ int NumberFor(int rc, std::string_view message) {
 
 std::string Quoted(std::string_view text) {
     constexpr std::size_t longest = 120;
-    if (text.size() <= longest) return "'" + std::string(text) + "'";
+    if (text.size() <= longest) return std::string(1, '\'').append(text).append(1, '\'');
     return "'" + std::string(text.substr(0, longest)) + "...'";
 }
 

@@ -193,7 +193,8 @@ std::string ReadFile(const std::filesystem::path& path) {
 void WriteAtomically(const std::filesystem::path& target, const std::string& bytes) {
     std::filesystem::path dir =
         target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
-    std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string pattern =
+        (dir / std::string(1, '.').append(target.filename().string()).append(".XXXXXX")).string();
     int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         SaveFailed(target.string(),
