@@ -63,6 +63,21 @@ std::string Protokolldatei() {
     return (pfad / "VamoVerw.log").string();
 }
 
+int Protokollsätze() {
+    std::string text;
+    if (std::FILE* f = std::fopen(Protokolldatei().c_str(), "rb")) {
+        char puffer[4096];
+        while (std::size_t n = std::fread(puffer, 1, sizeof puffer, f))
+            text.append(puffer, n);
+        std::fclose(f);
+    }
+    int n = 0;
+    for (auto pos = text.find("\r\nOrt  : "); pos != std::string::npos;
+         pos = text.find("\r\nOrt  : ", pos + 1))
+        ++n;
+    return n;
+}
+
 void FehlerProtokollieren(std::string_view modul, std::string_view prozedur, int nummer,
                           std::string_view beschreibung) noexcept {
     try {

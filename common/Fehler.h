@@ -51,6 +51,9 @@ void FehlerProtokollieren(std::string_view modul, std::string_view prozedur, int
 /// The full path of the error log as FehlerProtokollieren writes it.
 std::string Protokolldatei();
 
+/// The number of records in the error log now (each has one location line); 0 without a log.
+int Protokollsätze();
+
 /// The error scope of one routine. Each step that can fail runs through it; a failure is logged with
 /// the routine's module and procedure (or, for the few places that ignore errors, dropped) and the
 /// step reports false, so the routine goes on with its next step.

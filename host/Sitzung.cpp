@@ -16,9 +16,6 @@
 #include "platform/ui/Label.h"
 #include "totals/G_frmTabelle.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace kovelund {
 
 namespace {
@@ -47,18 +44,6 @@ std::shared_ptr<dao::Recordset> Rechnung(dao::Database& db, int id) {
 }
 
 } // namespace
-
-int Protokollsätze() {
-    std::ifstream datei(Protokolldatei(), std::ios::binary);
-    std::stringstream inhalt;
-    inhalt << datei.rdbuf();
-    std::string text = inhalt.str();
-    int n = 0;
-    for (auto pos = text.find("\r\nOrt  : "); pos != std::string::npos;
-         pos = text.find("\r\nOrt  : ", pos + 1))
-        ++n;
-    return n;
-}
 
 Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     Skript skript = SkriptLaden(auftrag.skript);

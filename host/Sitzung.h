@@ -36,7 +36,4 @@ struct Sitzungsbericht {
 /// written then. After "&Abbruch" nothing is written either.
 Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag);
 
-/// The number of records in the error log now.
-int Protokollsätze();
-
 } // namespace kovelund

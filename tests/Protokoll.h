@@ -43,15 +43,8 @@ public:
         return inhalt.str();
     }
 
-    /// The number of records: each has exactly one location line.
-    int Sätze() const {
-        std::string text = Text();
-        int n = 0;
-        for (auto pos = text.find("\r\nOrt  : "); pos != std::string::npos;
-             pos = text.find("\r\nOrt  : ", pos + 1))
-            ++n;
-        return n;
-    }
+    /// The number of records this test's log holds.
+    int Sätze() const { return Protokollsätze(); }
 
 private:
     std::filesystem::path verzeichnis_;

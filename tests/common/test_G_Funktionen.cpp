@@ -1,3 +1,4 @@
+#include "Einstellungsordner.h"
 #include "Protokoll.h"
 #include "common/G_Funktionen.h"
 #include "platform/ui/Form.h"
@@ -15,17 +16,8 @@ namespace {
 
 class G_Funktionen : public ::testing::Test {
 protected:
-    void SetUp() override {
-        verzeichnis =
-            std::filesystem::temp_directory_path() / ("kovelund-gfunktionen." + std::to_string(::getpid()));
-        std::filesystem::remove_all(verzeichnis);
-        ::setenv("XDG_CONFIG_HOME", verzeichnis.c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("XDG_CONFIG_HOME");
-        std::filesystem::remove_all(verzeichnis);
-    }
-    std::filesystem::path verzeichnis;
+    test::Einstellungsordner einstellungen{"kovelund-gfunktionen"};
+    const std::filesystem::path& verzeichnis = einstellungen.verzeichnis;
     ui::HeadlessBackend backend;
     ui::ScopedBackend aktiv{backend};
 };

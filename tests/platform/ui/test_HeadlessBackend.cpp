@@ -1,3 +1,4 @@
+#include "Einstellungsordner.h"
 #include "common/Fehler.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Form.h"
@@ -114,17 +115,8 @@ TEST(HeadlessBackend, MessageBoxesAndWindowCalls) {
 
 class Einstellungen : public ::testing::Test {
 protected:
-    void SetUp() override {
-        verzeichnis =
-            std::filesystem::temp_directory_path() / ("kovelund-ui-settings." + std::to_string(::getpid()));
-        std::filesystem::remove_all(verzeichnis);
-        ::setenv("XDG_CONFIG_HOME", verzeichnis.c_str(), 1);
-    }
-    void TearDown() override {
-        ::unsetenv("XDG_CONFIG_HOME");
-        std::filesystem::remove_all(verzeichnis);
-    }
-    std::filesystem::path verzeichnis;
+    test::Einstellungsordner einstellungen{"kovelund-ui-settings"};
+    const std::filesystem::path& verzeichnis = einstellungen.verzeichnis;
 };
 
 TEST_F(Einstellungen, SettingsLiveInAJsonFileOfTheUser) {
