@@ -19,6 +19,10 @@ Fehler Überlauf(std::string_view was) {
     return Fehler(fehlernummer::Überlauf, "Overflow: " + std::string(was));
 }
 
+Fehler ObjektFehlt(std::string_view was) {
+    return Fehler(fehlernummer::ObjektFehlt, "Object variable not set: " + std::string(was));
+}
+
 double Teilen(double a, double b) {
     if (b == 0) {
         if (a == 0 || std::isnan(a)) throw Fehler(fehlernummer::Überlauf, "Overflow");

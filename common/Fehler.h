@@ -29,6 +29,7 @@ inline constexpr int KeinSpeicher = 7;
 inline constexpr int Index = 9;
 inline constexpr int DivisionDurchNull = 11;
 inline constexpr int Typen = 13;
+inline constexpr int ObjektFehlt = 91;
 inline constexpr int Null = 94;
 } // namespace fehlernummer
 
@@ -36,6 +37,8 @@ inline constexpr int Null = 94;
 Fehler Typfehler(std::string_view was);
 /// 6 "Overflow", naming the value that did not fit.
 Fehler Überlauf(std::string_view was);
+/// 91 "Object variable not set", naming the object that is missing.
+Fehler ObjektFehlt(std::string_view was);
 
 /// a / b as the system's arithmetic has it: a division by zero fails (11, or 6 for 0 / 0) instead of
 /// giving an infinity or NaN that would end up in a document.

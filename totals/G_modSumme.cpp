@@ -311,7 +311,7 @@ void SummeBilden(bool zahlungsziel) {
     Fehlerbereich fehler{modul, "SummeBilden"};
     Auftragskontext& k = Auftrag();
     if (!k.Doc) {
-        fehler([] { throw Fehler(91, "Object variable not set: no document"); });
+        fehler([] { throw ObjektFehlt("no document"); });
         return;
     }
     docx::Document& doc = *k.Doc;

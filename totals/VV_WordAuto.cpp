@@ -16,7 +16,7 @@ namespace {
 constexpr const char* modul = "VV_WordAuto";
 
 docx::Document& Dokument() {
-    if (!Auftrag().Doc) throw Fehler(91, "Object variable not set: no document");
+    if (!Auftrag().Doc) throw ObjektFehlt("no document");
     return *Auftrag().Doc;
 }
 

@@ -67,7 +67,7 @@ void Zahlungsziel(docx::Document& doc, bool zahlungsziel) {
     Auftragskontext& k = Auftrag();
     std::shared_ptr<dao::Recordset> version;
     fehler([&] {
-        if (!k.NeueAbfrage) throw Fehler(91, "Object variable not set: no host database");
+        if (!k.NeueAbfrage) throw ObjektFehlt("no host database");
         version = k.NeueAbfrage->OpenRecordset("Version", dao::RecordsetType::Dynaset);
     });
     std::optional<docx::Shape> box;
