@@ -1,10 +1,7 @@
 #include "document/Abrechnungstabelle.h"
 
 #include "common/Fehler.h"
-#include "common/Funktionen.h"
-#include "common/Texte.h"
-#include "common/Zahlen.h"
-#include "document/Zelltext.h"
+#include "platform/docx/Bookmark.h"
 #include "platform/docx/Comment.h"
 #include "platform/docx/Selection.h"
 
@@ -12,35 +9,13 @@
 
 namespace kovelund {
 
-double Anteil(std::string_view anteilFeld) {
-    std::string text = Trimmen(anteilFeld);
-    if (text.empty() || text == "1000") return 1;
-    double wert = CVal(text);
-    if (wert == 333) return 1.0 / 3;
-    return wert / 1000;
-}
-
-std::string Betragstext(double betrag) {
-    return WertFormatieren(betrag, 8, 2) + " €";
-}
-
-std::string Zelltext(const docx::Cell& zelle) {
-    std::string text = zelle.Range().Text();
-    return Links(text, Länge(text) >= 2 ? Länge(text) - 2 : 0);
-}
-
-std::string Mengentext(double wert, int breite) {
-    if (wert == Int(wert)) return WertFormatieren(wert, breite, 0);
-    return AlsText(wert);
-}
-
 Abrechnungstabelle::Abrechnungstabelle(docx::Document& doc, std::string modul)
     : doc_(doc), modul_(std::move(modul)) {}
 
 template <class Schritt> void Abrechnungstabelle::Ausführen(const char* prozedur, Schritt&& schritt) {
     Fehlerbereich fehler{modul_, prozedur};
     fehler([&] {
-        if (!tabelle_) throw Fehler(91, "Object variable not set: the statement table was not created");
+        if (!tabelle_) throw ObjektFehlt("the statement table was not created");
         schritt(*tabelle_);
     });
 }
@@ -74,24 +49,88 @@ docx::Range Abrechnungstabelle::AnkerFinden(std::optional<docx::Table> bisherige
     return ende;
 }
 
+void Abrechnungstabelle::Schreiben(const docx::Range& anker, const Abrechnung& abrechnung,
+                                   const std::function<void(const docx::Table&)>& marke) {
+    const Tabellenform& form = abrechnung.Form();
+    if (form.schriftgröße) {
+        Fehlerbereich fehler{modul_, "CommandEnde_Click"};
+        fehler([&] {
+            anker.Select();
+            doc_.Application().Selection().SetFontSize(*form.schriftgröße);
+        });
+    }
+    Anlegen(anker, abrechnung.Zeilen(), static_cast<int>(form.breiten.size()));
+    TabelleFormatieren(form);
+    Spaltenbreiten(form.breiten);
+    if (form.dezimaltab) {
+        Ausführen("CommandEnde_Click", [&](docx::Table& t) {
+            auto [spalte, position] = *form.dezimaltab;
+            t.Columns().Item(spalte).Select();
+            doc_.Application().Selection().AddTabStop(Punkte(position), docx::TabDecimal, docx::LeaderSpaces);
+        });
+    }
+    if (!form.lesezeichen.empty()) {
+        Ausführen("CommandEnde_Click", [&](docx::Table& t) {
+            t.Cell(1, 5).Select();
+            docx::Bookmarks marken = doc_.Bookmarks();
+            marken.Add(form.lesezeichen, doc_.Application().Selection().Range());
+            marken.SetDefaultSorting(0);
+            marken.SetShowHidden(true);
+        });
+    }
+    int markeNach = abrechnung.MarkeNach().value_or(abrechnung.Zeilen());
+    auto markieren = [&] {
+        if (tabelle_) marke(*tabelle_);
+    };
+    if (markeNach == 0) markieren();
+    for (int zeile = 1; zeile <= abrechnung.Zeilen(); ++zeile) {
+        for (const Zeile::Schritt& schritt : abrechnung[zeile].Schritte())
+            SchrittAusführen(zeile, schritt);
+        if (zeile == markeNach) markieren();
+    }
+}
+
+void Abrechnungstabelle::SchrittAusführen(int zeile, const Zeile::Schritt& s) {
+    switch (s.art) {
+    case Zeile::Art::Text:
+        return Schreiben(zeile, s.spalte, s.text, s.fett);
+    case Zeile::Art::Breite:
+        return Zellbreite(zeile, s.spalte, s.zahl);
+    case Zeile::Art::Blockbreite:
+        return Blockbreite(zeile, s.spalte, s.zahl, s.ausrichtung);
+    case Zeile::Art::Dezimaltab:
+        return Dezimaltab(zeile, s.spalte, s.zahl);
+    case Zeile::Art::Rechts:
+        return Rechts(zeile, s.spalte);
+    case Zeile::Art::Steuerfrei:
+        return Steuerfrei(zeile, s.spalte);
+    }
+}
+
 void Abrechnungstabelle::Anlegen(const docx::Range& anker, int zeilen, int spalten) {
     Fehlerbereich fehler{modul_, "CommandEnde_Click"};
     fehler([&] { tabelle_ = doc_.Tables().Add(anker, zeilen, spalten); });
 }
 
-void Abrechnungstabelle::TabelleFormatieren() {
+void Abrechnungstabelle::TabelleFormatieren(const Tabellenform& form) {
     Ausführen("TabelleFormatieren", [&](docx::Table& t) {
         docx::Selection& auswahl = doc_.Application().Selection();
         t.Select();
         for (int rand = docx::BorderTop; rand >= docx::BorderVertical; --rand)
             auswahl.SetBorderLineStyle(rand, 0);
-        auswahl.SetAlignment(docx::AlignRight);
-        t.Columns().Item(1).Select();
-        auswahl.SetAlignment(docx::AlignLeft);
+        if (form.alleRechts) auswahl.SetAlignment(docx::AlignRight);
+        for (int spalte : form.rechts) {
+            t.Columns().Item(spalte).Select();
+            auswahl.SetAlignment(docx::AlignRight);
+        }
+        for (int spalte : form.links) {
+            t.Columns().Item(spalte).Select();
+            auswahl.SetAlignment(docx::AlignLeft);
+        }
     });
 }
 
-void Abrechnungstabelle::Spaltenbreiten(std::initializer_list<double> zentimeter) {
+void Abrechnungstabelle::Spaltenbreiten(const std::vector<double>& zentimeter) {
     int spalte = 1;
     for (double breite : zentimeter) {
         Ausführen("CommandEnde_Click",
@@ -125,6 +164,13 @@ void Abrechnungstabelle::Dezimaltab(int zeile, int spalte, double zentimeter) {
     });
 }
 
+void Abrechnungstabelle::Rechts(int zeile, int spalte) {
+    Ausführen("CommandEnde_Click", [&](docx::Table& t) {
+        t.Cell(zeile, spalte).Select();
+        doc_.Application().Selection().SetAlignment(docx::AlignRight);
+    });
+}
+
 void Abrechnungstabelle::Schreiben(int zeile, int spalte, std::string_view text, bool fett) {
     Ausführen("CommandEnde_Click", [&](docx::Table& t) {
         docx::Range r = t.Cell(zeile, spalte).Range();
@@ -139,31 +185,6 @@ void Abrechnungstabelle::Steuerfrei(int zeile, int spalte) {
         t.Cell(zeile, spalte).Select();
         auswahl.Range().Comments().Add(auswahl.Range(), "0");
     });
-}
-
-void Abrechnungstabelle::Zwischensumme(int zeile, double gebührensumme) {
-    Schreiben(zeile, 2, "Zwischensumme\r", true);
-    Schreiben(zeile, 7, Betragstext(gebührensumme), true);
-}
-
-void Abrechnungstabelle::AnteilZeile(int zeile, std::string_view beschreibung, std::string_view prozent,
-                                     double gebührensumme, double anteil) {
-    Schreiben(zeile, 2, std::string(beschreibung) + "\r\n");
-    Schreiben(zeile, 2, std::string(prozent) + " % von " + WertFormatieren(gebührensumme, 8, 2) + " €");
-    Schreiben(zeile, 5, Betragstext(anteil * gebührensumme));
-}
-
-void Abrechnungstabelle::AuslagenÜberschrift(int zeile) {
-    Schreiben(zeile, 2, "\rUmsatzsteuerfreie Auslagen", true);
-}
-
-void Abrechnungstabelle::AnteiligeAuslagen(int zeile, std::string_view prozent, double auslagensumme,
-                                           double anteil) {
-    Schreiben(zeile, 2,
-              "anteilige Auslagen \r" + std::string(prozent) + " % von " +
-                  WertFormatieren(auslagensumme, 8, 2) + " €");
-    Schreiben(zeile, 5, Betragstext(anteil * auslagensumme));
-    Steuerfrei(zeile, 5);
 }
 
 } // namespace kovelund

@@ -6,10 +6,6 @@
 
 namespace kovelund {
 
-namespace {
-constexpr int zeilenhöhe = 300;
-}
-
 Gridfenster::Gridfenster(std::string name, int kategorie, std::string grid)
     : Rechnerfenster(std::move(name), kategorie), Gitter(*this, std::move(grid)) {
     CommandNeu.SetCaption("&Einfügen");
@@ -26,7 +22,7 @@ Gridfenster::Gridfenster(std::string name, int kategorie, std::string grid)
 void Gridfenster::CommandNeu_Click() {
     Fehlerbereich fehler{Name(), "Commandneu_Click"};
     fehler([&] { Gitter.AddItem("", Gitter.Row()); });
-    fehler([&] { Gitter.SetRowHeight(Gitter.Row(), zeilenhöhe); });
+    fehler([&] { Gitter.SetRowHeight(Gitter.Row(), Zeilenhöhe); });
     fehler([&] { NeuWerte(); });
 }
 
@@ -48,7 +44,7 @@ void Gridfenster::Grid_KeyDown(int& taste, int umschalt) {
     if (Gitter.Row() == Gitter.Rows()) {
         fehler([&] { Gitter.AddItem(""); });
         fehler([&] { Gitter.SetRow(Gitter.Rows()); });
-        fehler([&] { Gitter.SetRowHeight(Gitter.Row(), zeilenhöhe); });
+        fehler([&] { Gitter.SetRowHeight(Gitter.Row(), Zeilenhöhe); });
         fehler([&] { NeuWerte(); });
         fehler([&] { ÜbernehmenWerte(); });
     } else {

@@ -12,6 +12,9 @@
 
 namespace kovelund {
 
+/// The height of a grid row in twips, for new and restored rows alike.
+inline constexpr int Zeilenhöhe = 300;
+
 class Gridfenster : public Rechnerfenster {
 public:
     /// `grid` is the grid's control name ("GridGebühren1", "GridGebühren").

@@ -5,6 +5,7 @@
 #include "common/Texte.h"
 #include "common/Zahlen.h"
 #include "component/Auftragskontext.h"
+#include "document/Abrechnungstabelle.h"
 #include "platform/ui/Backend.h"
 #include "platform/ui/TextBox.h"
 #include "totals/G_modSumme.h"
@@ -52,19 +53,19 @@ void Rechnerfenster::Form_Load() {
     fehler([&] { ui::CurrentBackend().SetWindowLongA(hWnd(), -20, 320); });
 }
 
-void Rechnerfenster::Zahlenfeld(ui::MaskEdBox& feld, int breite, int dezimalen, bool markieren,
-                                std::function<void()> danach) {
-    feld.GotFocus = [this, &feld, markieren] {
+void Rechnerfenster::Markieren(ui::TextBox& feld, int länge) {
+    feld.GotFocus = [this, &feld, länge] {
         Fehlerbereich fehler{Name(), feld.Name() + "_GotFocus"};
-        if (markieren) {
-            TextMarkieren(feld);
-            return;
-        }
         fehler([&] {
             feld.SetSelStart(0);
-            feld.SetSelLength(255);
+            feld.SetSelLength(länge);
         });
     };
+}
+
+void Rechnerfenster::Zahlenfeld(ui::MaskEdBox& feld, int breite, int dezimalen,
+                                std::function<void()> danach) {
+    Markieren(feld);
     feld.LostFocus = [this, &feld, breite, dezimalen, danach = std::move(danach)] {
         Fehlerbereich fehler{Name(), feld.Name() + "_LostFocus"};
         fehler([&] { feld.SetText(WertFormatieren(feld.Text(), breite, dezimalen)); });
@@ -73,13 +74,8 @@ void Rechnerfenster::Zahlenfeld(ui::MaskEdBox& feld, int breite, int dezimalen, 
 }
 
 void Rechnerfenster::Stundenfeld(ui::MaskEdBox& feld, std::function<void()> danach) {
-    feld.GotFocus = [this, &feld] {
-        Fehlerbereich fehler{Name(), feld.Name() + "_GotFocus"};
-        fehler([&] {
-            feld.SetSelStart(0);
-            feld.SetSelLength(255);
-        });
-    };
+    feld.SetMask("###,#");
+    Markieren(feld);
     // The comma is a literal of the field's mask: after Wert_Key it only moves the caret, so the key
     // itself is not typed.
     feld.KeyPress = [this, &feld](int& taste) {
@@ -95,6 +91,29 @@ void Rechnerfenster::Stundenfeld(ui::MaskEdBox& feld, std::function<void()> dana
     };
 }
 
+void Rechnerfenster::Anteilfeld(ui::MaskEdBox& feld, std::function<void()> eingabe,
+                                std::function<void()> verlassen) {
+    feld.SetMask("####");
+    feld.SetText("1000");
+    Markieren(feld);
+    feld.KeyPress = [this, &feld, eingabe = std::move(eingabe)](int& taste) {
+        Fehlerbereich fehler{Name(), feld.Name() + "_KeyPress"};
+        if (taste == ui::vbKeyReturn && eingabe) fehler(eingabe);
+    };
+    if (!verlassen) return;
+    feld.LostFocus = [this, &feld, verlassen = std::move(verlassen)] {
+        Fehlerbereich fehler{Name(), feld.Name() + "_LostFocus"};
+        fehler(verlassen);
+    };
+}
+
+void Rechnerfenster::AufwandVerdrahten(Aufwandsfelder& felder, std::function<void()> danach) {
+    Stundenfeld(felder.stundenFachkraft, danach);
+    Stundenfeld(felder.stundenHilfskraft, danach);
+    felder.kilometer.SetMask("###");
+    Zahlenfeld(felder.kilometer, 3, 0, std::move(danach));
+}
+
 void Rechnerfenster::CommandEnde_Click() {
     Fehlerbereich fehler{Name(), "CommandEnde_Click"};
     fehler([&] { SetMousePointer(ui::vbHourglass); });
@@ -102,12 +121,17 @@ void Rechnerfenster::CommandEnde_Click() {
     bool schreiben = true;
     fehler([&] { schreiben = EtwasZuSchreiben(); });
     if (schreiben && Auftrag().Doc) {
-        Abrechnungstabelle tabelle(*Auftrag().Doc, Name());
-        fehler([&] { StatementSchreiben(tabelle); });
-        if (tabelle.Tabelle()) BookmarkSetzen(*tabelle.Tabelle(), Marke());
+        std::optional<Abrechnung> abrechnung;
+        fehler([&] { abrechnung = Aufstellen(); });
+        if (abrechnung) {
+            Abrechnungstabelle tabelle(*Auftrag().Doc, Name());
+            docx::Range anker = tabelle.AnkerFinden(tabelle_);
+            tabelle.Schreiben(anker, *abrechnung,
+                              [&](const docx::Table& neu) { BookmarkSetzen(neu, Marke()); });
+        }
         fehler([&] { SummeBilden(Auftrag().Zahlungsziel); });
     } else if (schreiben) {
-        fehler([] { throw Fehler(91, "Object variable not set: no document"); });
+        fehler([] { throw ObjektFehlt("no document"); });
     }
     fehler([&] { SetMousePointer(ui::vbDefault); });
     tabelle_.reset();

@@ -1,9 +1,11 @@
 #pragma once
 // The frame every calculator window is built on: the load step with the category's fill-in points,
-// the numeric input fields, the two closing commands and the frame around writing the statement.
-// Windows that list items in a grid build on Gridfenster (forms/Gridfenster.h).
+// the field groups every window wires alike (numeric, hours and share fields, the field expenses),
+// the two closing commands and the frame around writing the statement. Windows that list items in
+// a grid build on Gridfenster (forms/Gridfenster.h).
 
-#include "document/Abrechnungstabelle.h"
+#include "document/Abrechnung.h"
+#include "forms/Aufwandsfelder.h"
 #include "platform/docx/Table.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Form.h"
@@ -48,21 +50,27 @@ protected:
     virtual void NeuAnlegen() = 0;
     virtual void GridEinrichten() {}
 
-    /// Fill-in points of "&OK": whether there is anything to write (after the share was
-    /// determined), and the statement itself.
+    /// Fill-in points of "&OK": whether there is anything to write, and the statement's rows, which
+    /// the frame then writes at the statement's place and marks.
     virtual bool EtwasZuSchreiben() { return true; }
-    virtual void StatementSchreiben(Abrechnungstabelle& tabelle) = 0;
+    virtual Abrechnung Aufstellen() = 0;
     /// Runs before the frame's finish steps (a grid window finishes its pending cell edit).
     virtual void EingabeAbschließen() {}
 
-    /// Wires a numeric field: selects its text on focus (through TextMarkieren when `markieren`,
-    /// else by setting the caret and selection directly) and rewrites it with (breite, dezimalen)
-    /// on leaving, then runs `danach`.
-    void Zahlenfeld(ui::MaskEdBox& feld, int breite, int dezimalen, bool markieren,
-                    std::function<void()> danach = {});
-    /// Wires an hours field: select on focus, "," and "." to Wert_Key (5, 1), the half-hour
-    /// rounding on leaving, then `danach`.
+    /// Selects a field's whole text when it gets the focus: caret 0, `länge` characters.
+    void Markieren(ui::TextBox& feld, int länge = 255);
+    /// Wires a numeric field: select on focus, rewritten with (breite, dezimalen) on leaving, then
+    /// `danach`.
+    void Zahlenfeld(ui::MaskEdBox& feld, int breite, int dezimalen, std::function<void()> danach = {});
+    /// Wires an hours field (mask "###,#"): select on focus, "," and "." to Wert_Key (5, 1), the
+    /// half-hour rounding on leaving, then `danach`.
     void Stundenfeld(ui::MaskEdBox& feld, std::function<void()> danach = {});
+    /// Wires the share field (mask "####", thousandths, "1000" for the whole fee): select on focus,
+    /// Enter runs `eingabe`, leaving runs `verlassen`.
+    void Anteilfeld(ui::MaskEdBox& feld, std::function<void()> eingabe, std::function<void()> verlassen = {});
+    /// Wires the field expenses: both hours fields, kilometres (mask "###", (3, 0)); each runs
+    /// `danach` when left.
+    void AufwandVerdrahten(Aufwandsfelder& felder, std::function<void()> danach = {});
 
 private:
     void Form_Load() final;

@@ -1,16 +1,14 @@
-// The category 1 fee statement: computed afresh from the window's fields and written as one table,
-// row by row, in the order the statement reads.
+// The category 1 fee statement: computed afresh from the window's fields, row by row in the order
+// the statement reads.
 
 #include "common/Fehler.h"
 #include "common/Funktionen.h"
 #include "common/Texte.h"
 #include "common/Zahlen.h"
+#include "document/Anteil.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "platform/docx/Selection.h"
 #include "scales/modStatus.h"
-
-#include <algorithm>
-#include <initializer_list>
 
 namespace kovelund {
 
@@ -20,157 +18,107 @@ constexpr const char* modul = "frmKat1";
 constexpr const char* prozedur = "CommandEnde_Click";
 
 /// What the statement computes before it writes a row.
-struct Abrechnung {
+struct Werte {
     double anteil = 1;
     bool anteilAusFeld = false;
     bool liste = false;
     int flurstücke = 0;
     std::string art;
     double bodenwert = 0;
-    double fläche = 0;
     double staffel = 0;
     double faktor = 1;
+    /// The scale fee with the factors: the base of the surcharges and of the expenses.
     double gebühr = 0;
     double punkte = 0;
     double punktsatz = 0;
-    double gebührensumme = 0;
-    double auslagensumme = 0;
-    int zeile = 0;
 
-    bool Anteilig() const { return anteil < 1; }
-    int Betragsspalte() const { return Anteilig() ? 7 : 5; }
     bool Zerlegung() const { return art == "10.1.1"; }
 };
 
-void AnteilBestimmen(const frmKat1& f, Abrechnung& a) {
+/// The share field's thousandths, unless it holds the whole; else the paid part of the area.
+void AnteilBestimmen(const frmKat1& f, Werte& w) {
     std::string feld = Trimmen(f.MaskEdBoxAnteil.Text());
     if (!feld.empty() && feld != "1000") {
-        a.anteil = Anteil(feld);
-        a.anteilAusFeld = true;
+        w.anteil = Anteil(feld);
+        w.anteilAusFeld = true;
         return;
     }
     double fläche = CVal(f.lblFläche.Caption());
     double zahlen = CVal(f.txtzahlen.Text());
-    if (fläche != zahlen) a.anteil = Teilen(zahlen, fläche);
+    if (fläche != zahlen) w.anteil = Teilen(zahlen, fläche);
 }
 
-Abrechnung Vorbereiten(const frmKat1& f) {
+Werte Vorbereiten(const frmKat1& f) {
     Fehlerbereich fehler{modul, prozedur};
-    Abrechnung a;
-    fehler([&] { AnteilBestimmen(f, a); });
-    a.liste = f.optJa[0].Value();
-    a.flurstücke = f.GridGebühren1.Rows();
-    a.art = f.comArt.Text() == "10.1.1" || f.comArt.Text() == "11.1" ? f.comArt.Text() : "11.2";
-    a.bodenwert = CVal(f.lblWert.Caption());
-    a.fläche = CVal(f.lblFläche.Caption());
-    a.staffel = Gebührenstaffel1(a.bodenwert, a.fläche);
-    double anzahl = a.liste ? a.flurstücke : CVal(f.txtAnzahl.Text());
-    if (anzahl > 1) a.faktor = Flurstücksfaktor(anzahl);
-    double faktorDerArt = a.art == "11.1" ? a.faktor * 0.5 : a.art == "11.2" ? a.faktor * 0.8 : a.faktor;
-    a.gebühr = a.staffel * faktorDerArt;
-    if (a.Zerlegung()) {
-        a.punkte = CVal(f.MaskEdBoxGrenzpunkte.Text());
-        a.punktsatz = Grenzfeststellung_B(a.bodenwert, a.punkte);
+    Werte w;
+    fehler([&] { AnteilBestimmen(f, w); });
+    w.liste = f.optJa[0].Value();
+    w.flurstücke = f.GridGebühren1.Rows();
+    w.art = f.comArt.Text() == "10.1.1" || f.comArt.Text() == "11.1" ? f.comArt.Text() : "11.2";
+    w.bodenwert = CVal(f.lblWert.Caption());
+    w.staffel = Gebührenstaffel1(w.bodenwert, CVal(f.lblFläche.Caption()));
+    double anzahl = w.liste ? w.flurstücke : CVal(f.txtAnzahl.Text());
+    if (anzahl > 1) w.faktor = Flurstücksfaktor(anzahl);
+    double faktorDerArt = w.art == "11.1" ? w.faktor * 0.5 : w.art == "11.2" ? w.faktor * 0.8 : w.faktor;
+    w.gebühr = w.staffel * faktorDerArt;
+    if (w.Zerlegung()) {
+        w.punkte = CVal(f.MaskEdBoxGrenzpunkte.Text());
+        w.punktsatz = Grenzfeststellung_B(w.bodenwert, w.punkte);
     }
-    return a;
+    return w;
 }
 
-bool Positiv(const ui::TextBox& feld) {
-    return CVal(feld.Text()) > 0;
-}
-
-int Zeilenzahl(const frmKat1& f, const Abrechnung& a) {
-    // Title and fee block; in list mode the parcels and the empty row below them.
-    int zeilen = 9 + (a.liste ? a.flurstücke + 1 : 0);
-    const std::initializer_list<const ui::TextBox*> posten = {
-        &f.MaskEdBoxMehr_a, &f.MaskEdBoxMehr_b, &f.MaskEdBoxMehr_c, &f.MaskEdBoxKM,
-        &f.txtTageskm,      &f.mskHTechniker,   &f.mskHGehilfen};
-    for (const ui::TextBox* feld : posten)
-        if (Positiv(*feld)) ++zeilen;
-    bool unterlagen = f.chkUnterlagen.Value() == ui::vbChecked;
-    bool übernahme = f.chkÜbernahme.Value() == ui::vbChecked;
-    zeilen += (unterlagen || übernahme) + unterlagen + übernahme;
-    return zeilen + (a.Anteilig() ? 3 : 0);
-}
-
-void Betrag(Abrechnungstabelle& t, Abrechnung& a, int zeile, double betrag) {
-    t.Schreiben(zeile, a.Betragsspalte(), Betragstext(betrag));
-    a.gebührensumme += betrag;
-}
-
-void KovelundMarke(Abrechnungstabelle& t) {
-    Fehlerbereich fehler{modul, prozedur};
-    fehler([&] {
-        if (!t.Tabelle()) throw Fehler(91, "Object variable not set: the statement table was not created");
-        t.Tabelle()->Cell(1, 5).Select();
-        docx::Bookmarks marken = t.Dokument().Bookmarks();
-        marken.Add("Kovelund_1", t.Dokument().Application().Selection().Range());
-        marken.SetDefaultSorting(0);
-        marken.SetShowHidden(true);
-    });
-}
-
-void Flurstücksliste(Abrechnungstabelle& t, const frmKat1& f, Abrechnung& a) {
-    Fehlerbereich fehler{modul, prozedur};
+void Flurstücksliste(Abrechnung& a, const frmKat1& f, const Werte& w) {
+    Zeile& titel = a.Neue().Text(1, "Zerlegung / Sonderung", true);
+    if (!w.liste) return;
     const char* köpfe[] = {"Fläche [m²]", "Bodenwert [€/m²]", "Wert [€]", "zu zahlen"};
     for (int c = 2; c <= 5; ++c)
-        t.Schreiben(1, c, köpfe[c - 2], true);
+        titel.Text(c, köpfe[c - 2], true);
     constexpr int tabellenspalte[] = {1, 5, 2, 3, 4};
-    for (int r = 1; r <= a.flurstücke; ++r)
+    for (int r = 1; r <= w.flurstücke; ++r) {
+        Zeile& zeile = a.Neue();
         for (int c = 1; c <= 5; ++c)
-            fehler([&] { t.Schreiben(r + 1, tabellenspalte[c - 1], f.GridGebühren1.TextMatrix(r, c)); });
-}
-
-void Blockbreiten(Abrechnungstabelle& t, const Abrechnung& a) {
-    int kopf = a.zeile;
-    t.Blockbreite(kopf, 1, 2.0, docx::AlignLeft);
-    t.Blockbreite(kopf, 2, a.Anteilig() ? 5.0 : 5.6, docx::AlignLeft);
-    t.Blockbreite(kopf, 3, 4.0);
-    t.Blockbreite(kopf, 4, 3.4);
-    t.Blockbreite(kopf, 5, a.Anteilig() ? 0.3 : 2.5);
-    if (a.Anteilig()) t.Blockbreite(kopf, 7, 3.0);
-}
-
-void Gebührenkopf(Abrechnungstabelle& t, const frmKat1& f, const Abrechnung& a) {
-    int z = a.zeile;
-    t.Schreiben(z, 1, "Tarif- stelle", true);
-    t.Schreiben(z, 2, "Bezeichnung", true);
-    if (a.Zerlegung()) {
-        t.Schreiben(z + 1, 1, "10.1");
-        t.Schreiben(z + 1, 2, "Zerlegungsmessung");
-    } else if (a.art == "11.1") {
-        t.Schreiben(z + 1, 1, "11.1");
-        t.Schreiben(z + 1, 2, "Sonderung nach dem Katasternachweis");
-    } else {
-        t.Schreiben(z + 1, 1, "11.2");
-        t.Schreiben(z + 1, 2, "Sonderung nach einem verbindlichen Plan");
+            zeile.Text(tabellenspalte[c - 1], f.GridGebühren1.TextMatrix(r, c));
     }
-    t.Schreiben(z + 2, 2, "Vermessungsfläche");
-    t.Schreiben(z + 2, 3, Trimmen(f.lblFläche.Caption()) + " m²");
-    t.Schreiben(z + 3, 2, "Anzahl der berechneten Flächen");
-    t.Schreiben(z + 3, 3, a.liste ? AlsText(a.flurstücke) : Trimmen(f.txtAnzahl.Text()));
-    t.Schreiben(z + 4, 2, "durchschnittlicher Verkehrswert");
-    t.Schreiben(z + 4, 3, Wertstufe(a.bodenwert) + " €/m²");
+    // Below the parcels one row stays empty; the restore counts on it.
+    a.Leer();
 }
 
-void Staffelzeilen(Abrechnungstabelle& t, const frmKat1& f, Abrechnung& a) {
-    int z = a.zeile + 5;
-    if (a.Zerlegung()) t.Schreiben(z, 1, "10.1.1");
-    t.Schreiben(z, 2, "Gebühr nach Staffel 1");
-    const char* art = a.art == "11.1" ? " x 0,5 " : a.art == "11.2" ? " x 0,8 " : "";
-    t.Schreiben(z, 3, AlsText(a.faktor) + art);
-    t.Schreiben(z, 4, "x " + WertFormatieren(a.staffel, 8, 2) + " €");
-    Betrag(t, a, z, a.gebühr);
-    if (!a.Zerlegung()) return;
-    t.Schreiben(z + 1, 2, "Gebühr nach Staffel 3, Teil B");
-    t.Schreiben(z + 1, 3,
-                Trimmen(f.MaskEdBoxGrenzpunkte.Text()) +
-                    " in der Örtlichkeit überprüfte/hergestellte Grenzpunkte");
-    t.Schreiben(z + 1, 4, "x " + WertFormatieren(a.punktsatz, 8, 2) + " €");
-    Betrag(t, a, z + 1, a.punktsatz * a.punkte);
+/// The fee header with the widths of the fee block below it, the kind and the three quantities.
+void Gebührenkopf(Abrechnung& a, const frmKat1& f, const Werte& w) {
+    Zeile& kopf = a.Neue()
+                      .Blockbreite(1, 2.0, docx::AlignLeft)
+                      .Blockbreite(2, a.Anteilig() ? 5.0 : 5.6, docx::AlignLeft)
+                      .Blockbreite(3, 4.0)
+                      .Blockbreite(4, 3.4)
+                      .Blockbreite(5, a.Anteilig() ? 0.3 : 2.5);
+    if (a.Anteilig()) kopf.Blockbreite(7, 3.0);
+    kopf.Text(1, "Tarif- stelle", true).Text(2, "Bezeichnung", true);
+    if (w.Zerlegung())
+        a.Neue().Text(1, "10.1").Text(2, "Zerlegungsmessung");
+    else if (w.art == "11.1")
+        a.Neue().Text(1, "11.1").Text(2, "Sonderung nach dem Katasternachweis");
+    else
+        a.Neue().Text(1, "11.2").Text(2, "Sonderung nach einem verbindlichen Plan");
+    a.Neue().Text(2, "Vermessungsfläche").Text(3, Trimmen(f.lblFläche.Caption()) + " m²");
+    a.Neue()
+        .Text(2, "Anzahl der berechneten Flächen")
+        .Text(3, w.liste ? AlsText(w.flurstücke) : Trimmen(f.txtAnzahl.Text()));
+    a.Neue().Text(2, "durchschnittlicher Verkehrswert").Text(3, Wertstufe(w.bodenwert) + " €/m²");
 }
 
-void Zuschläge(Abrechnungstabelle& t, const frmKat1& f, Abrechnung& a) {
+void Staffelzeilen(Abrechnung& a, const frmKat1& f, const Werte& w) {
+    const char* art = w.art == "11.1" ? " x 0,5 " : w.art == "11.2" ? " x 0,8 " : "";
+    a.Gebühr(w.Zerlegung() ? "10.1.1" : "", "Gebühr nach Staffel 1", AlsText(w.faktor) + art,
+             "x " + WertFormatieren(w.staffel, 8, 2) + " €", w.gebühr);
+    if (!w.Zerlegung()) return a.Leer();
+    a.Gebühr("", "Gebühr nach Staffel 3, Teil B",
+             Trimmen(f.MaskEdBoxGrenzpunkte.Text()) +
+                 " in der Örtlichkeit überprüfte/hergestellte Grenzpunkte",
+             "x " + WertFormatieren(w.punktsatz, 8, 2) + " €", w.punktsatz * w.punkte);
+}
+
+void Zuschläge(Abrechnung& a, const frmKat1& f, const Werte& w) {
     struct Zuschlag {
         const char* nummer;
         const char* bezeichnung;
@@ -181,102 +129,39 @@ void Zuschläge(Abrechnungstabelle& t, const frmKat1& f, Abrechnung& a) {
         {"10.1.2 b", "erheblicher Mehraufwand wegen unklarer Grenzverhältnisse : ", f.MaskEdBoxMehr_b},
         {"10.1.2 c", "erheblicher Mehraufwand wegen dichter Bodenbewachsung : ", f.MaskEdBoxMehr_c}};
     for (const Zuschlag& z : zuschläge) {
-        if (!Positiv(z.feld)) continue;
-        t.Schreiben(a.zeile, 1, z.nummer);
-        t.Schreiben(a.zeile, 2, z.bezeichnung);
-        t.Schreiben(a.zeile, 3, "20% von " + WertFormatieren(a.gebühr, 8, 2) + " €");
-        t.Schreiben(a.zeile, 4, "mit einem Anteil von " + z.feld.Text() + "%");
-        Betrag(t, a, a.zeile, CVal(z.feld.Text()) / 100 * a.gebühr * 0.2);
-        ++a.zeile;
+        double prozent = CVal(z.feld.Text());
+        if (prozent <= 0) continue;
+        a.Gebühr(z.nummer, z.bezeichnung, "20% von " + WertFormatieren(w.gebühr, 8, 2) + " €",
+                 "mit einem Anteil von " + z.feld.Text() + "%", prozent / 100 * w.gebühr * 0.2);
     }
 }
 
-void Zeitaufwand(Abrechnungstabelle& t, const frmKat1& f, Abrechnung& a) {
-    struct Aufwand {
-        const char* nummer;
-        const char* bezeichnung;
-        std::string menge;
-        const char* satz;
-        double betrag;
-        bool schreiben;
-    };
-    double tage = CVal(f.txtTageskm.Text());
-    const Aufwand aufwände[] = {{"15.1.3", "Aussenarbeiten von vermessungstechnischen Fachkräften",
-                                 Trimmen(f.mskHTechniker.Text()) + " Stunden", "x 41,00  €",
-                                 CVal(f.mskHTechniker.Text()) * 41.00, Positiv(f.mskHTechniker)},
-                                {"15.1.4", "Aussenarbeiten von vermessungstechnischen Hilfskräften",
-                                 Trimmen(f.mskHGehilfen.Text()) + " Stunden", "x 30,60  €",
-                                 CVal(f.mskHGehilfen.Text()) * 30.60, Positiv(f.mskHGehilfen)},
-                                {"15.3", "Einsatz von Kraftfahrzeugen", Trimmen(f.MaskEdBoxKM.Text()) + " km",
-                                 "x 0,46 €/km ", CVal(f.MaskEdBoxKM.Text()) * 0.46, Positiv(f.MaskEdBoxKM)},
-                                {"15.3", "Einsatz von Kraftfahrzeugen bis 10 km",
-                                 AlsText(tage) + " Arbeitstage", "x 5,00 € ", tage * 5.00, tage > 0}};
-    for (const Aufwand& x : aufwände) {
-        if (!x.schreiben) continue;
-        t.Schreiben(a.zeile, 1, x.nummer);
-        t.Schreiben(a.zeile, 2, x.bezeichnung);
-        t.Schreiben(a.zeile, 3, x.menge);
-        t.Schreiben(a.zeile, 4, x.satz);
-        Betrag(t, a, a.zeile, x.betrag);
-        ++a.zeile;
-    }
-}
-
-void Anteilzeilen(Abrechnungstabelle& t, const frmKat1& f, Abrechnung& a) {
-    std::string beschreibung = a.anteilAusFeld
+void Anteilzeilen(Abrechnung& a, const frmKat1& f, const Werte& w) {
+    std::string beschreibung = w.anteilAusFeld
                                    ? "Ihr Anteil beträgt " + Trimmen(f.MaskEdBoxAnteil.Text()) + "/1000"
                                    : "Ihr Anteil beträgt " + Trimmen(f.txtzahlen.Text()) + " m² zu " +
                                          Trimmen(f.lblFläche.Caption()) + " m²";
-    t.Zwischensumme(a.zeile++, a.gebührensumme);
-    t.AnteilZeile(a.zeile, beschreibung, AlsText(a.anteil * 100), a.gebührensumme, a.anteil);
-    t.Zellbreite(a.zeile, 5, 3.0);
-    t.Zellbreite(a.zeile, 2, 7.2);
-    t.Zellbreite(a.zeile, 3, 2.4);
-    t.Zellbreite(a.zeile, 7, 0.3);
-    ++a.zeile;
+    a.Zwischensumme();
+    a.AnteilDerGebühren(beschreibung).Breite(5, 3.0).Breite(2, 7.2).Breite(3, 2.4).Breite(7, 0.3);
 }
 
-void Auslage(Abrechnungstabelle& t, Abrechnung& a, double betrag) {
-    int z = a.zeile++;
-    t.Zellbreite(z, 4, 3.14);
-    t.Zellbreite(z, 5, 0.3);
-    t.Zellbreite(z, 7, 0.3);
-    if (a.Anteilig()) {
-        t.Zellbreite(z, 8, 3.0);
-        t.Schreiben(z, 8, Betragstext(betrag));
-    } else {
-        t.Zellbreite(z, 5, 2.8);
-        t.Schreiben(z, 5, Betragstext(betrag));
-        t.Steuerfrei(z, 5);
-        Fehlerbereich{modul, prozedur}([&] { t.Tabelle()->Cell(z, 6).Select(); });
-    }
-    a.auslagensumme += betrag;
+void Auslagenbreiten(Zeile& zeile, const Abrechnung& a) {
+    zeile.Breite(4, 3.14).Breite(5, 0.3).Breite(7, 0.3);
+    if (a.Anteilig())
+        zeile.Breite(8, 3.0);
+    else
+        zeile.Breite(5, 2.8);
 }
 
-void Auslagen(Abrechnungstabelle& t, const frmKat1& f, Abrechnung& a) {
-    bool unterlagen = f.chkUnterlagen.Value() == ui::vbChecked;
-    bool übernahme = f.chkÜbernahme.Value() == ui::vbChecked;
-    if (!unterlagen && !übernahme) return;
-    t.AuslagenÜberschrift(a.zeile++);
-    if (unterlagen) {
-        t.Schreiben(a.zeile, 1, "5.3.1");
-        t.Schreiben(a.zeile, 2, "Vermessungsunterlagen");
-        t.Schreiben(a.zeile, 3, "20% der Gebühr nach Gebührenstaffel");
-        t.Schreiben(a.zeile, 4, "max. 184,06 €");
-        Auslage(t, a, std::min(0.2 * a.gebühr, 184.06));
-    }
-    if (übernahme) {
-        t.Schreiben(a.zeile, 1, "14.1");
-        t.Schreiben(a.zeile, 2, "Übernahmegebühr");
-        t.Schreiben(a.zeile, 3, "15% der Gebühr nach Gebührenstaffel 1");
-        Auslage(t, a, 0.15 * a.gebühr);
-    }
-    if (!a.Anteilig()) return;
-    t.AnteiligeAuslagen(a.zeile, AlsText(a.anteil * 100), a.auslagensumme, a.anteil);
-    t.Zellbreite(a.zeile, 5, 2.8);
-    t.Zellbreite(a.zeile, 2, 7.2);
-    t.Zellbreite(a.zeile, 3, 2.1);
-    t.Zellbreite(a.zeile, 7, 0.3);
+void Auslagen(Abrechnung& a, const Aufwandsfelder& aufwand, const Werte& w) {
+    if (aufwand.Unterlagen() || aufwand.Übernahme()) a.AuslagenÜberschrift();
+    if (aufwand.Unterlagen()) Auslagenbreiten(VermessungsunterlagenZeile(a, w.gebühr), a);
+    if (aufwand.Übernahme())
+        Auslagenbreiten(a.Auslage("14.1", "Übernahmegebühr", "15% der Gebühr nach Gebührenstaffel 1", "",
+                                  0.15 * w.gebühr),
+                        a);
+    if (Zeile* anteilig = a.AnteiligeAuslagen())
+        anteilig->Breite(5, 2.8).Breite(2, 7.2).Breite(3, 2.1).Breite(7, 0.3);
 }
 
 } // namespace
@@ -297,28 +182,22 @@ bool frmKat1::EtwasZuSchreiben() {
     return false;
 }
 
-void frmKat1::StatementSchreiben(Abrechnungstabelle& t) {
-    Abrechnung a = Vorbereiten(*this);
-    // Counted before the old table goes, so that nothing can fail between deleting and writing.
-    int zeilen = Zeilenzahl(*this, a);
-    docx::Range anker = t.AnkerFinden(Tabelle());
-    t.Anlegen(anker, zeilen, 8);
-    t.TabelleFormatieren();
-    t.Spaltenbreiten({5.6, 3.5, 3.0, 2.9, 2.5, 0.3, 0.3, 0.3});
-    KovelundMarke(t);
-    t.Schreiben(1, 1, "Zerlegung / Sonderung", true);
-    if (a.liste) Flurstücksliste(t, *this, a);
-    // Below the parcels one row stays empty; the restore counts on it.
-    a.zeile = a.liste ? a.flurstücke + 3 : 2;
-    Blockbreiten(t, a);
-    Gebührenkopf(t, *this, a);
-    Staffelzeilen(t, *this, a);
-    a.zeile += 7;
-    Zuschläge(t, *this, a);
-    ++a.zeile;
-    Zeitaufwand(t, *this, a);
-    if (a.Anteilig()) Anteilzeilen(t, *this, a);
-    Auslagen(t, *this, a);
+Abrechnung frmKat1::Aufstellen() {
+    Werte w = Vorbereiten(*this);
+    Abrechnung a(Tabellenform({5.6, 3.5, 3.0, 2.9, 2.5, 0.3, 0.3, 0.3})
+                     .AlleRechts()
+                     .Links(1)
+                     .Lesezeichen("Kovelund_1"),
+                 w.anteil);
+    Flurstücksliste(a, *this, w);
+    Gebührenkopf(a, *this, w);
+    Staffelzeilen(a, *this, w);
+    Zuschläge(a, *this, w);
+    a.Leer();
+    Aufwandszeilen(a, aufwand.Werte());
+    if (a.Anteilig()) Anteilzeilen(a, *this, w);
+    Auslagen(a, aufwand, w);
+    return a;
 }
 
 } // namespace kovelund

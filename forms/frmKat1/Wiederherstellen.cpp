@@ -5,6 +5,7 @@
 #include "common/Funktionen.h"
 #include "common/Texte.h"
 #include "common/Zahlen.h"
+#include "document/Anteil.h"
 #include "document/Zelltext.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "scales/modStatus.h"
@@ -15,8 +16,6 @@
 namespace kovelund {
 
 namespace {
-
-constexpr int zeilenhöhe = 300;
 
 struct Stufe {
     const char* text;
@@ -40,24 +39,6 @@ double ÜberDerLetztenStufe(double satz, double fläche) {
         if (Gebührenstaffel1(wert, fläche) > satz) break;
     }
     return BilltSatz(250.01, satz, fläche) ? 250.01 : 300;
-}
-
-// The first line of a cell text (its paragraphs are separated by CR).
-std::string ErsteZeile(const std::string& text) {
-    return text.substr(0, text.find_first_of("\r\n"));
-}
-
-// "Ihr Anteil beträgt 500/1000": the thousandths of the share field, else none.
-std::optional<std::string> Tausendstel(const std::string& beschreibung) {
-    std::string zeile = ErsteZeile(beschreibung);
-    const std::string anfang = "Ihr Anteil beträgt ";
-    const std::string ende = "/1000";
-    if (!BeginntMit(zeile, anfang) || zeile.size() < anfang.size() + ende.size() ||
-        zeile.compare(zeile.size() - ende.size(), ende.size(), ende) != 0)
-        return std::nullopt;
-    std::string zahl = Trimmen(zeile.substr(anfang.size(), zeile.size() - anfang.size() - ende.size()));
-    if (zahl.empty() || zahl.find_first_not_of("0123456789") != std::string::npos) return std::nullopt;
-    return zahl;
 }
 
 } // namespace
@@ -124,7 +105,7 @@ void frmKat1::FlurstückeLesen(const docx::Table& tabelle, int kopfzeile) {
     for (int r = 1; r <= flurstücke; ++r) {
         for (int c = 1; c <= 5; ++c)
             GridGebühren1.SetTextMatrix(r, gridspalte[c - 1], Zelltext(tabelle.Cell(r + 1, c)));
-        GridGebühren1.SetRowHeight(r, zeilenhöhe);
+        GridGebühren1.SetRowHeight(r, Zeilenhöhe);
     }
 }
 
@@ -138,25 +119,12 @@ void frmKat1::BodenwertLesen(const std::string& stufe, const std::string& staffe
 
 bool frmKat1::ZeileLesen(const std::string& nummer, const std::string& bezeichnung, const std::string& menge,
                          const std::string& satz) {
-    if (BeginntMit(nummer, "15.3")) {
-        if (BeginntMit(bezeichnung, "Einsatz von Kraftfahrzeugen bis"))
-            txtTageskm.SetText(Mengentext(CVal(menge), 3));
-        else
-            MaskEdBoxKM.SetText(WertFormatieren(menge, 3, 0));
-    } else if (BeginntMit(nummer, "15.1.3")) {
-        mskHTechniker.SetText(WertFormatieren(menge, 5, 1));
-    } else if (BeginntMit(nummer, "15.1.4")) {
-        mskHGehilfen.SetText(WertFormatieren(menge, 5, 1));
-    } else if (BeginntMit(nummer, "10.1.2 a")) {
-        MaskEdBoxMehr_a.SetText(WertFormatieren(Mitte(satz, 22), 3, 0));
-    } else if (BeginntMit(nummer, "10.1.2 b")) {
-        MaskEdBoxMehr_b.SetText(WertFormatieren(Mitte(satz, 22), 3, 0));
-    } else if (BeginntMit(nummer, "10.1.2 c")) {
-        MaskEdBoxMehr_c.SetText(WertFormatieren(Mitte(satz, 22), 3, 0));
-    } else if (BeginntMit(nummer, "5.3.1")) {
-        chkUnterlagen.SetValue(ui::vbChecked);
-    } else if (BeginntMit(nummer, "14.1")) {
-        chkÜbernahme.SetValue(ui::vbChecked);
+    if (!aufwand.ZeileLesen(nummer, bezeichnung, menge)) {
+        // The surcharge's share of the area follows "mit einem Anteil von " in column 4.
+        for (auto [tarif, feld] :
+             {std::pair{"10.1.2 a", &MaskEdBoxMehr_a}, std::pair{"10.1.2 b", &MaskEdBoxMehr_b},
+              std::pair{"10.1.2 c", &MaskEdBoxMehr_c}})
+            if (BeginntMit(nummer, tarif)) feld->SetText(WertFormatieren(Mitte(satz, 22), 3, 0));
     }
     if (BeginntMit(bezeichnung, "Ihr Anteil beträgt")) {
         if (std::optional<std::string> tausendstel = Tausendstel(bezeichnung)) {
@@ -169,7 +137,7 @@ bool frmKat1::ZeileLesen(const std::string& nummer, const std::string& bezeichnu
     if (BeginntMit(bezeichnung, "Ihr Anteil entspre")) {
         double t = CVal(WertFormatieren(Mitte(bezeichnung, 54, 5), 4, 0));
         double fläche = CVal(lblFläche.Caption());
-        txtZusammenZahlen.SetText(AlsText(t == 333 ? fläche / 3 : t * fläche / 1000));
+        txtZusammenZahlen.SetText(AlsText(Anteilig(fläche, t)));
         return true;
     }
     return false;

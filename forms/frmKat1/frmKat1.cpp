@@ -5,6 +5,7 @@
 #include "common/Texte.h"
 #include "common/Zahlen.h"
 #include "component/Auftragskontext.h"
+#include "document/Anteil.h"
 #include "scales/modStatus.h"
 
 #include <cmath>
@@ -12,10 +13,6 @@
 #include <utility>
 
 namespace kovelund {
-
-namespace {
-constexpr int zeilenhöhe = 300;
-}
 
 double Flurstücksfaktor(double anzahl) {
     return Int(0.8 * std::sqrt(anzahl) * 100) / 100;
@@ -75,14 +72,16 @@ void frmKat1::Beschriften() {
     for (const auto& [label, text] : beschriftungen)
         label->SetCaption(text);
     MaskEdBoxGrenzpunkte.SetMask("##");
-    MaskEdBoxAnteil.SetMask("####");
-    for (ui::MaskEdBox* feld : {&MaskEdBoxMehr_a, &MaskEdBoxMehr_b, &MaskEdBoxMehr_c, &MaskEdBoxKM})
+    for (ui::MaskEdBox* feld : {&MaskEdBoxMehr_a, &MaskEdBoxMehr_b, &MaskEdBoxMehr_c})
         feld->SetMask("###");
-    mskHTechniker.SetMask("###,#");
-    mskHGehilfen.SetMask("###,#");
 }
 
 void frmKat1::FelderVerdrahten() {
+    // Wired before the fields recompute on change, so that its default does not run the fee.
+    Anteilfeld(MaskEdBoxAnteil, [this] {
+        WertÜberprüfen();
+        ÜbernehmenWerte();
+    });
     auto berechnen = [this] { Berechnen(); };
     comArt.Change = berechnen;
     comArt.Click = berechnen;
@@ -91,24 +90,15 @@ void frmKat1::FelderVerdrahten() {
         &MaskEdBoxMehr_c, &mskHTechniker,        &mskHGehilfen, &txtTageskm,      &txtZusammenZahlen};
     for (ui::TextBox* feld : rechnend)
         feld->Change = berechnen;
-    Zahlenfeld(MaskEdBoxGrenzpunkte, 2, 0, true);
-    for (ui::MaskEdBox* feld : {&MaskEdBoxKM, &MaskEdBoxMehr_a, &MaskEdBoxMehr_b, &MaskEdBoxMehr_c})
-        Zahlenfeld(*feld, 3, 0, true);
-    Stundenfeld(mskHTechniker);
-    Stundenfeld(mskHGehilfen);
-    MaskEdBoxAnteil.GotFocus = [this] {
-        Fehlerbereich fehler{Name(), "MaskEdBoxAnteil_GotFocus"};
-        fehler([&] {
-            MaskEdBoxAnteil.SetSelStart(0);
-            MaskEdBoxAnteil.SetSelLength(255);
-        });
-    };
-    MaskEdBoxAnteil.KeyPress = [this](int& taste) { MaskEdBoxAnteil_KeyPress(taste); };
+    Zahlenfeld(MaskEdBoxGrenzpunkte, 2, 0);
+    for (ui::MaskEdBox* feld : {&MaskEdBoxMehr_a, &MaskEdBoxMehr_b, &MaskEdBoxMehr_c})
+        Zahlenfeld(*feld, 3, 0);
+    AufwandVerdrahten(aufwand);
     optJa.Click = [this](int index) { optJa_Click(index); };
 }
 
 void frmKat1::FlächenfelderVerdrahten() {
-    txtAnzahl.GotFocus = [this] { TextMarkieren(txtAnzahl); };
+    Markieren(txtAnzahl);
     txtAnzahl.LostFocus = [this] { OhneFlurstücke(); };
     MaskEdBoxFläche.LostFocus = [this] { MaskEdBoxFläche_LostFocus(); };
     MaskEdBoxWert.LostFocus = [this] { MaskEdBoxWert_LostFocus(); };
@@ -137,7 +127,7 @@ void frmKat1::NeuAnlegen() {
         GridGebühren1.SetCols(5);
         GridGebühren1.SetRows(1);
         GridGebühren1.SetRow(1);
-        GridGebühren1.SetRowHeight(1, zeilenhöhe);
+        GridGebühren1.SetRowHeight(1, Zeilenhöhe);
     });
     fehler([&] { NeuWerte(); });
     comArt.SetText("10.1.1");
@@ -171,7 +161,7 @@ void frmKat1::GridEinrichten() {
     }
     // The yes/no column is edited only through its choice box.
     fehler([&] { GridGebühren1.SetColEditable(2, false); });
-    fehler([&] { GridGebühren1.SetRowHeight(1, zeilenhöhe); });
+    fehler([&] { GridGebühren1.SetRowHeight(1, Zeilenhöhe); });
     fehler([&] { GridGebühren1.SetRow(1); });
 }
 
@@ -235,13 +225,6 @@ void frmKat1::optJa_Click(int index) {
         CommandNeu.SetVisible(liste);
         CommandLöschen.SetVisible(liste);
     });
-}
-
-void frmKat1::MaskEdBoxAnteil_KeyPress(int& taste) {
-    Fehlerbereich fehler{Name(), "MaskEdBoxAnteil_KeyPress"};
-    if (taste != ui::vbKeyReturn) return;
-    fehler([&] { WertÜberprüfen(); });
-    fehler([&] { ÜbernehmenWerte(); });
 }
 
 void frmKat1::MaskEdBoxFläche_LostFocus() {
@@ -319,8 +302,10 @@ void frmKat1::Berechnen() {
         f = f + m;
         double punkte = CVal(MaskEdBoxGrenzpunkte.Text());
         f = f + Grenzfeststellung_B(v, punkte) * punkte;
-        f = f + 41.0 * CVal(mskHTechniker.Text()) + 30.6 * CVal(mskHGehilfen.Text()) +
-            0.46 * CVal(MaskEdBoxKM.Text()) + 4.6 * CVal(txtTageskm.Text());
+        // The running fee bills 4,60 € a vehicle day; the statement bills the day rate.
+        f = f + StundensatzFachkraft * CVal(mskHTechniker.Text()) +
+            StundensatzHilfskraft * CVal(mskHGehilfen.Text()) + Kilometersatz * CVal(MaskEdBoxKM.Text()) +
+            4.6 * CVal(txtTageskm.Text());
     } else {
         f = f * (comArt.Text() == "11.1" ? 0.5 : 0.8);
     }
@@ -329,7 +314,7 @@ void frmKat1::Berechnen() {
         anteil = 1000;
         fehler([&] { MaskEdBoxAnteil.SetText("1000"); });
     }
-    f = anteil == 333 ? f / 3 : f / 1000 * anteil;
+    f = Anteilig(f, anteil);
     fehler([&] { txtzahlen.SetText(AlsText(z)); });
     fehler([&] { txtZusammenZahlen.SetText(txtzahlen.Text()); });
     if (a != 0) f = f * z / a;

@@ -88,7 +88,7 @@ protected:
 
     void EingabeAbschließen() override;
     bool EtwasZuSchreiben() override;
-    void StatementSchreiben(Abrechnungstabelle& tabelle) override;
+    Abrechnung Aufstellen() override;
 
 private:
     void FelderVerdrahten();
@@ -98,7 +98,6 @@ private:
     void MaskEdBoxFläche_LostFocus();
     void MaskEdBoxWert_LostFocus();
     void mskWert_LostFocus();
-    void MaskEdBoxAnteil_KeyPress(int& taste);
     bool Listenmodus() const { return optJa[0].Value(); }
     /// The paid area from the areas of the list, or from txtZusammenZahlen in totals mode.
     double ZuZahlendeFläche() const;
@@ -130,6 +129,9 @@ private:
     ui::Label lblGesamtfläche{*this, "lblGesamtfläche"};
     ui::Label lblZahlen{*this, "lblZahlen"};
     ui::Label lblGebührText{*this, "lblGebührText"};
+
+    Aufwandsfelder aufwand{mskHTechniker, mskHGehilfen, MaskEdBoxKM, txtTageskm,         chkUnterlagen,
+                           "5.3.1",       chkÜbernahme, "14.1",      Zahlform::Allgemein};
 };
 
 } // namespace kovelund

@@ -5,6 +5,7 @@
 #include "common/Texte.h"
 #include "common/Zahlen.h"
 #include "component/Auftragskontext.h"
+#include "document/Anteil.h"
 #include "document/Zelltext.h"
 #include "scales/modStatus.h"
 
@@ -48,7 +49,6 @@ frmKat2::frmKat2() : Rechnerfenster("frmKat2", 2) {
     msk100.SetMask("##");
     lblBodenwert.SetCaption("Bodenwert [€/m²]");
     lblAnteil.SetCaption("Anteil in 1000");
-    MaskEdBoxAnteil.SetMask("####");
     chkT10_11.SetCaption("im Zusammenhang mit Tarifstelle 10 oder 11");
 
     fraZuschläge.SetCaption("Zuschläge wegen erheblichen Mehraufwand");
@@ -60,11 +60,8 @@ frmKat2::frmKat2() : Rechnerfenster("frmKat2", 2) {
     fraAufwendungen.Place({&lblTechniker, &mskHTechniker, &lblGehilfen, &mskHGehilfen, &lblKM, &MaskEdBoxKM,
                            &lblTageskm, &txtTageskm, &chkVUnterlagen, &chkÜbernahme});
     lblTechniker.SetCaption("Techniker [h]");
-    mskHTechniker.SetMask("###,#");
     lblGehilfen.SetCaption("Gehilfen [h]");
-    mskHGehilfen.SetMask("###,#");
     lblKM.SetCaption("gefahrene km");
-    MaskEdBoxKM.SetMask("###");
     lblTageskm.SetCaption("Kfz Einsatztage");
     chkVUnterlagen.SetCaption("Unterlagen berechnen");
     chkÜbernahme.SetCaption("Übernahmegebühr");
@@ -76,17 +73,14 @@ frmKat2::frmKat2() : Rechnerfenster("frmKat2", 2) {
     chkUnterlagen.Click = [this] { chkUnterlagen_Change(); };
     chkVerhältnisse.Click = [this] { chkVerhältnisse_Change(); };
     TextboxFlst.GotFocus = [this] { TextboxFlst_GotFocus(); };
-    msk100.GotFocus = [this] { msk100_GotFocus(); };
+    Markieren(msk100);
     msk100.LostFocus = [this] { msk100_LostFocus(); };
-    MaskEdBoxWert.GotFocus = [this] { MaskEdBoxWert_GotFocus(); };
+    Zahlenfeld(MaskEdBoxWert, 8, 2, [this] { GebührBerechnen(); });
+    Markieren(MaskEdBoxWert, 200);
     MaskEdBoxWert.KeyPress = [this](int& taste) { MaskEdBoxWert_KeyPress(taste); };
-    MaskEdBoxWert.LostFocus = [this] { MaskEdBoxWert_LostFocus(); };
-    MaskEdBoxAnteil.GotFocus = [this] { MaskEdBoxAnteil_GotFocus(); };
-    MaskEdBoxAnteil.KeyPress = [this](int& taste) { MaskEdBoxAnteil_KeyPress(taste); };
-    MaskEdBoxAnteil.LostFocus = [this] { MaskEdBoxAnteil_LostFocus(); };
-    Zahlenfeld(MaskEdBoxKM, 3, 0, true, [this] { GebührBerechnen(); });
-    Stundenfeld(mskHTechniker, [this] { GebührBerechnen(); });
-    Stundenfeld(mskHGehilfen, [this] { GebührBerechnen(); });
+    Anteilfeld(
+        MaskEdBoxAnteil, [this] { GebührBerechnen(); }, [this] { GebührBerechnen(); });
+    AufwandVerdrahten(aufwand, [this] { GebührBerechnen(); });
 }
 
 void frmKat2::NeuAnlegen() {
@@ -116,27 +110,13 @@ void frmKat2::Wiederherstellen(const docx::Table& tabelle) {
         std::string tarif, bezeichnung;
         fehler([&] { tarif = zelle(zeile, 1); });
         fehler([&] { bezeichnung = zelle(zeile, 2); });
-        if (BeginntMit(tarif, "15.3")) {
-            // The days are written as plain number text ("1.5"); read back as written, not as grouping.
-            if (BeginntMit(bezeichnung, "Einsatz von Kraftfahrzeugen bis 10 km"))
-                fehler([&] { txtTageskm.SetText(Mengentext(FührendeZahl(zelle(zeile, 3)), 3)); });
-            else
-                fehler([&] { MaskEdBoxKM.SetText(WertFormatieren(zelle(zeile, 3), 3, 0)); });
-        } else if (BeginntMit(tarif, "15.1.3")) {
-            fehler([&] { mskHTechniker.SetText(WertFormatieren(zelle(zeile, 3), 5, 1)); });
-        } else if (BeginntMit(tarif, "15.1.4")) {
-            fehler([&] { mskHGehilfen.SetText(WertFormatieren(zelle(zeile, 3), 5, 1)); });
-        } else if (BeginntMit(tarif, "12.4 a")) {
-            fehler([&] { chkUnterlagen.SetValue(ui::vbChecked); });
-        } else if (BeginntMit(tarif, "12.4 b")) {
-            fehler([&] { chkVerhältnisse.SetValue(ui::vbChecked); });
-        } else if (BeginntMit(tarif, "14.3")) {
-            fehler([&] { chkÜbernahme.SetValue(ui::vbChecked); });
-        } else if (BeginntMit(tarif, "5.3.1")) {
-            fehler([&] { chkVUnterlagen.SetValue(ui::vbChecked); });
-        }
-        if (BeginntMit(bezeichnung, "Ihr Anteil beträgt"))
-            fehler([&] { MaskEdBoxAnteil.SetText(WertFormatieren(Mitte(bezeichnung, 19, 5), 4, 0)); });
+        fehler([&] {
+            if (aufwand.ZeileLesen(tarif, bezeichnung, zelle(zeile, 3))) return;
+            if (BeginntMit(tarif, "12.4 a")) chkUnterlagen.SetValue(ui::vbChecked);
+            if (BeginntMit(tarif, "12.4 b")) chkVerhältnisse.SetValue(ui::vbChecked);
+        });
+        if (std::optional<std::string> tausendstel = Tausendstel(bezeichnung))
+            fehler([&] { MaskEdBoxAnteil.SetText(WertFormatieren(*tausendstel, 4, 0)); });
     }
     // The label shows what the restored inputs give, as it would after editing them in a new window.
     fehler([&] { GebührBerechnen(); });
@@ -170,16 +150,11 @@ void frmKat2::GebührBerechnen() {
         if (chkVerhältnisse.Value() == ui::vbChecked) zuschlag += gebühr * 0.2;
         gebühr += zuschlag;
     });
-    fehler([&] { gebühr += Int(2 * (CVal(mskHTechniker.Text()) + 0.4)) * 41; });
-    fehler([&] { gebühr += Int(2 * (CVal(mskHGehilfen.Text()) + 0.4)) * 30.6; });
+    // The running fee bills started half hours and 0,90 € a kilometre; the statement bills as entered.
+    fehler([&] { gebühr += Int(2 * (CVal(mskHTechniker.Text()) + 0.4)) * StundensatzFachkraft; });
+    fehler([&] { gebühr += Int(2 * (CVal(mskHGehilfen.Text()) + 0.4)) * StundensatzHilfskraft; });
     fehler([&] { gebühr += CVal(MaskEdBoxKM.Text()) * 0.9; });
-    fehler([&] {
-        double anteil = CVal(MaskEdBoxAnteil.Text());
-        if (anteil == 333)
-            gebühr /= 3;
-        else
-            gebühr = gebühr * anteil / 1000;
-    });
+    fehler([&] { gebühr = Anteilig(gebühr, CVal(MaskEdBoxAnteil.Text())); });
     fehler([&] { lblGebühr.SetCaption(WertFormatieren(gebühr, 9, 2)); });
 }
 
@@ -214,21 +189,9 @@ void frmKat2::TextboxFlst_GotFocus() {
     fehler([&] { TextboxFlst.SetSelStart(9); });
 }
 
-void frmKat2::msk100_GotFocus() {
-    Fehlerbereich fehler{modul, "msk100_GotFocus"};
-    fehler([&] { msk100.SetSelStart(0); });
-    fehler([&] { msk100.SetSelLength(255); });
-}
-
 void frmKat2::msk100_LostFocus() {
     Fehlerbereich fehler{modul, "msk100_LostFocus"};
     fehler([&] { GebührBerechnen(); });
-}
-
-void frmKat2::MaskEdBoxWert_GotFocus() {
-    Fehlerbereich fehler{modul, "MaskEdBoxWert_GotFocus"};
-    fehler([&] { MaskEdBoxWert.SetSelStart(0); });
-    fehler([&] { MaskEdBoxWert.SetSelLength(200); });
 }
 
 void frmKat2::MaskEdBoxWert_KeyPress(int& taste) {
@@ -239,28 +202,6 @@ void frmKat2::MaskEdBoxWert_KeyPress(int& taste) {
     } else if (taste == ui::vbKeyReturn) {
         fehler([&] { GebührBerechnen(); });
     }
-}
-
-void frmKat2::MaskEdBoxWert_LostFocus() {
-    Fehlerbereich fehler{modul, "MaskEdBoxWert_LostFocus"};
-    fehler([&] { MaskEdBoxWert.SetText(WertFormatieren(MaskEdBoxWert.Text(), 8, 2)); });
-    fehler([&] { GebührBerechnen(); });
-}
-
-void frmKat2::MaskEdBoxAnteil_GotFocus() {
-    Fehlerbereich fehler{modul, "MaskEdBoxAnteil_GotFocus"};
-    fehler([&] { MaskEdBoxAnteil.SetSelStart(0); });
-    fehler([&] { MaskEdBoxAnteil.SetSelLength(255); });
-}
-
-void frmKat2::MaskEdBoxAnteil_KeyPress(int& taste) {
-    Fehlerbereich fehler{modul, "MaskEdBoxAnteil_KeyPress"};
-    if (taste == ui::vbKeyReturn) fehler([&] { GebührBerechnen(); });
-}
-
-void frmKat2::MaskEdBoxAnteil_LostFocus() {
-    Fehlerbereich fehler{modul, "MaskEdBoxAnteil_LostFocus"};
-    fehler([&] { GebührBerechnen(); });
 }
 
 } // namespace kovelund

@@ -19,9 +19,6 @@ namespace kovelund {
 /// 640 and 790 euros for 1-5, 6-10, 11-20, 21-30 and 31-50 points, 1050 for any other number.
 double GrenzfeststellungTeilA(double punkte);
 
-/// The survey documents (5.3.1): 20 % of the scale fee with its surcharges, at most 184,06 €.
-double Vermessungsunterlagen(double staffelgebühr);
-
 /// The takeover fee (14.3): 15 % of Teil B divided by the share, at least 25,56 €; the shared expense
 /// row multiplies it back by the share. A share of 0 bills no expenses at all, so the fee is then
 /// 15 % of Teil B undivided, as the row's text says, instead of a division by zero.
@@ -83,7 +80,7 @@ public:
 private:
     void NeuAnlegen() override;
     void Wiederherstellen(const docx::Table& tabelle) override;
-    void StatementSchreiben(Abrechnungstabelle& tabelle) override;
+    Abrechnung Aufstellen() override;
 
     void NeuWerte();
     void GebührBerechnen();
@@ -91,15 +88,11 @@ private:
     void chkUnterlagen_Change();
     void chkVerhältnisse_Change();
     void TextboxFlst_GotFocus();
-    void msk100_GotFocus();
     void msk100_LostFocus();
-    void MaskEdBoxWert_GotFocus();
     void MaskEdBoxWert_KeyPress(int& taste);
-    void MaskEdBoxWert_LostFocus();
-    void MaskEdBoxAnteil_GotFocus();
-    void MaskEdBoxAnteil_KeyPress(int& taste);
-    void MaskEdBoxAnteil_LostFocus();
-    void TabelleFormatieren(Abrechnungstabelle& tabelle);
+
+    Aufwandsfelder aufwand{mskHTechniker, mskHGehilfen, MaskEdBoxKM, txtTageskm,        chkVUnterlagen,
+                           "5.3.1",       chkÜbernahme, "14.3",      Zahlform::Zahltext};
 };
 
 } // namespace kovelund

@@ -1,5 +1,6 @@
 #include "Rechnungsumgebung.h"
 #include "document/Abrechnungstabelle.h"
+#include "document/Anteil.h"
 #include "document/Zelltext.h"
 #include "platform/docx/Comment.h"
 #include "totals/VV_WordAuto.h"
@@ -20,14 +21,76 @@ std::pair<std::string, std::string> Umgebung(docx::Document& doc) {
 
 } // namespace
 
-TEST(Anteil, FromTheShareField) {
+TEST(Anteil, FromTheShareFieldAndBackFromTheShareRow) {
     EXPECT_EQ(Anteil("1000"), 1);
     EXPECT_EQ(Anteil(""), 1);
     EXPECT_EQ(Anteil("    "), 1);
     EXPECT_EQ(Anteil(" 500"), 0.5);
     EXPECT_EQ(Anteil("333"), 1.0 / 3);
+    EXPECT_EQ(Anteil("333", DrittelAlsZahltext), 0.333333333333333);
     EXPECT_EQ(Anteil("0"), 0);
+    EXPECT_EQ(Anteilig(900, 333), 300);
+    EXPECT_EQ(Anteilig(900, 500), 450);
     EXPECT_EQ(Betragstext(552), "  552,00 €");
+
+    EXPECT_EQ(Tausendstel("Ihr Anteil beträgt 500/1000\r\n50 % von   200,00 €"), "500");
+    EXPECT_EQ(Tausendstel("Ihr Anteil beträgt  50/1000"), "50");
+    EXPECT_EQ(Tausendstel("Ihr Anteil beträgt 600 m² zu 1200 m²\r50 % von"), std::nullopt)
+        << "a share of the area";
+    EXPECT_EQ(Tausendstel("Ihr Anteil beträgt /1000"), std::nullopt);
+    EXPECT_EQ(Tausendstel("anteilige Auslagen \r50 % von"), std::nullopt);
+}
+
+TEST(Abrechnung, NumbersItComputesAreWrittenAndReadBackInItsOwnForm) {
+    EXPECT_EQ(Zahlschrift(100.0 / 3, Zahlform::Allgemein), "33,3333333333333");
+    EXPECT_EQ(Zahlschrift(100.0 / 3, Zahlform::Zahltext), " 33.3333333333333");
+    EXPECT_EQ(ZahlschriftLesen("1,5 Arbeitstage", Zahlform::Allgemein), 1.5);
+    EXPECT_EQ(ZahlschriftLesen(" 1.5 Arbeitstage", Zahlform::Zahltext), 1.5) << "not a grouping point";
+}
+
+TEST(Abrechnung, SumsAndAmountColumnsFollowTheShare) {
+    Abrechnung ganz(Tabellenform({1, 1, 1, 1, 1, 1, 1, 1}));
+    ganz.Gebühr("12.1", "Teil A", "", "", 300);
+    ganz.Gebühr("", "Teil B", "", "", 200);
+    ganz.Auslage("5.3.1", "Unterlagen", "", "", 40);
+    EXPECT_EQ(ganz.Gebührensumme(), 500);
+    EXPECT_EQ(ganz.Auslagensumme(), 40);
+    EXPECT_EQ(ganz.AnteiligeAuslagen(), nullptr);
+    EXPECT_EQ(ganz.Zeilen(), 3) << "no share rows for the whole fee";
+
+    Abrechnung halb(Tabellenform({1, 1, 1, 1, 1, 1, 1, 1}), 0.5);
+    EXPECT_EQ(halb.Gebührenspalte(), 7);
+    EXPECT_EQ(halb.Auslagenspalte(), 8);
+    halb.Gebühr("", "Teil B", "", "", 200);
+    EXPECT_EQ(halb.AnteiligeAuslagen(), nullptr);
+    EXPECT_EQ(halb.Zeilen(), 2) << "the row of the shared expenses is kept, empty";
+    EXPECT_TRUE(halb[2].Schritte().empty());
+}
+
+TEST(Abrechnungstabelle, WritesExactlyTheStatementsRowsWithTheMarkerWhereItAsks) {
+    test::Rechnungsumgebung u;
+    Abrechnung a(Tabellenform({5.0, 3.0, 3.0, 3.0, 3.0}).Rechts(5));
+    a.Neue().Text(1, "Titel", true);
+    a.MarkeSetzen();
+    a.Leer();
+    a.Auslage("5.3.2", "Vermessungsunterlagen", "je halbem km", "122,71 €", 245.42);
+    Abrechnungstabelle t(*u.doc, "Test");
+    int kommentareBeimMarkieren = -1;
+    t.Schreiben(t.AnkerFinden(std::nullopt), a, [&](const docx::Table& neu) {
+        BookmarkSetzen(neu, "Kovelund_4");
+        kommentareBeimMarkieren = static_cast<int>(u.doc->Comments().Count());
+    });
+    u.NeuLaden();
+    docx::Table tab = u.doc->Tables().Item(1);
+    EXPECT_EQ(tab.Rows().Count(), 3);
+    EXPECT_EQ(tab.Columns().Count(), 5);
+    EXPECT_EQ(Zelltext(tab.Cell(2, 1)), "") << "the free row stays empty";
+    EXPECT_EQ(Zelltext(tab.Cell(3, 5)), "  245,42 €");
+    EXPECT_EQ(Tabellenmarke(tab), "Kovelund_4");
+    EXPECT_EQ(tab.Cell(3, 5).Range().Comments().Item(1).Text(), "0");
+    EXPECT_LT(kommentareBeimMarkieren, static_cast<int>(u.doc->Comments().Count()))
+        << "marked before the expense row got its VAT-free mark";
+    EXPECT_EQ(u.log.Sätze(), 0);
 }
 
 TEST(Abrechnungstabelle, WithoutVamoStartTheTableGoesToTheEnd) {
@@ -88,23 +151,30 @@ TEST(Abrechnungstabelle, FinishingTwiceLeavesOneTableAtThePlaceOfTheFirst) {
 
 TEST(Abrechnungstabelle, ShareAndExpenseRows) {
     test::Rechnungsumgebung u;
+    Abrechnung a(Tabellenform({1, 1, 1, 1, 1, 1, 1, 1}), 0.5);
+    a.Gebühr("", "Gebühr", "", "", 200);
+    a.Zwischensumme();
+    a.AnteilDerGebühren("Ihr Anteil beträgt 500/1000");
+    a.AuslagenÜberschrift();
+    a.Auslage("5.3.1", "Vermessungsunterlagen", "", "", 40);
+    a.AnteiligeAuslagen();
     Abrechnungstabelle t(*u.doc, "frmKat1");
-    t.Anlegen(t.AnkerFinden(std::nullopt), 4, 8);
-    t.Zwischensumme(1, 200);
-    t.AnteilZeile(2, "Ihr Anteil beträgt 500/1000", "50", 200, 0.5);
-    t.AuslagenÜberschrift(3);
-    t.AnteiligeAuslagen(4, "50", 40, 0.5);
+    t.Schreiben(t.AnkerFinden(std::nullopt), a, [](const docx::Table&) {});
     u.NeuLaden();
     docx::Table tab = u.doc->Tables().Item(1);
-    EXPECT_EQ(Zelltext(tab.Cell(1, 2)), "Zwischensumme\r");
-    EXPECT_EQ(Zelltext(tab.Cell(1, 7)), "  200,00 €");
-    EXPECT_EQ(Zelltext(tab.Cell(2, 2)), "Ihr Anteil beträgt 500/1000\r50 % von   200,00 €");
-    EXPECT_EQ(Zelltext(tab.Cell(2, 5)), "  100,00 €");
-    EXPECT_EQ(Zelltext(tab.Cell(3, 2)), "\rUmsatzsteuerfreie Auslagen");
-    EXPECT_EQ(Zelltext(tab.Cell(4, 2)), "anteilige Auslagen \r50 % von    40,00 €");
-    EXPECT_EQ(Zelltext(tab.Cell(4, 5)), "   20,00 €");
-    ASSERT_EQ(tab.Cell(4, 5).Range().Comments().Count(), 1);
-    EXPECT_EQ(tab.Cell(4, 5).Range().Comments().Item(1).Text(), "0");
-    EXPECT_EQ(tab.Cell(2, 5).Range().Comments().Count(), 0);
+    ASSERT_EQ(tab.Rows().Count(), 6);
+    EXPECT_EQ(Zelltext(tab.Cell(1, 7)), "  200,00 €") << "the full fee beside the billed column";
+    EXPECT_EQ(Zelltext(tab.Cell(2, 2)), "Zwischensumme\r");
+    EXPECT_EQ(Zelltext(tab.Cell(2, 7)), "  200,00 €");
+    EXPECT_EQ(Zelltext(tab.Cell(3, 2)), "Ihr Anteil beträgt 500/1000\r50 % von   200,00 €");
+    EXPECT_EQ(Zelltext(tab.Cell(3, 5)), "  100,00 €");
+    EXPECT_EQ(Zelltext(tab.Cell(4, 2)), "\rUmsatzsteuerfreie Auslagen");
+    EXPECT_EQ(Zelltext(tab.Cell(5, 8)), "   40,00 €");
+    EXPECT_EQ(tab.Cell(5, 8).Range().Comments().Count(), 0) << "only column 5 is billed";
+    EXPECT_EQ(Zelltext(tab.Cell(6, 2)), "anteilige Auslagen \r50 % von    40,00 €");
+    EXPECT_EQ(Zelltext(tab.Cell(6, 5)), "   20,00 €");
+    ASSERT_EQ(tab.Cell(6, 5).Range().Comments().Count(), 1);
+    EXPECT_EQ(tab.Cell(6, 5).Range().Comments().Item(1).Text(), "0");
+    EXPECT_EQ(tab.Cell(3, 5).Range().Comments().Count(), 0);
     EXPECT_EQ(u.log.Sätze(), 0);
 }

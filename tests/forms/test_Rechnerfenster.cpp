@@ -21,7 +21,7 @@ class Testfenster : public Gridfenster {
 public:
     Testfenster() : Gridfenster("frmTest", 9, "GridTest") {
         Stundenfeld(mskStunden);
-        Zahlenfeld(mskZahl, 3, 0, true);
+        Zahlenfeld(mskZahl, 3, 0);
     }
     ui::MaskEdBox mskStunden{*this, "mskStunden"};
     ui::MaskEdBox mskZahl{*this, "mskZahl"};
@@ -45,10 +45,10 @@ protected:
         Gitter.SetTextMatrix(Gitter.Row(), 1, "Flst.Nr. " + Auftrag().Flurstücksnummer);
     }
     void ÜbernehmenWerte() override { ++übernommen; }
-    void StatementSchreiben(Abrechnungstabelle& t) override {
-        t.Anlegen(t.AnkerFinden(Tabelle()), 1, 5);
-        t.Schreiben(1, 1, Gitter.TextMatrix(1, 1));
-        t.Schreiben(1, 2, mskStunden.Text());
+    Abrechnung Aufstellen() override {
+        Abrechnung a(Tabellenform({3, 3, 3, 3, 3}));
+        a.Neue().Text(1, Gitter.TextMatrix(1, 1)).Text(2, mskStunden.Text());
+        return a;
     }
 };
 
