@@ -114,6 +114,21 @@ TEST_F(BibliothekTest, ShowThroughTheEntry) {
     EXPECT_EQ(setText(kv, "NeueAbfrage", (datenbank.Verzeichnis() / "Fehlt.db").c_str()), 3024);
 }
 
+TEST_F(BibliothekTest, TheWindowsAreKnownOnceTheLibraryIsLoaded) {
+    test::Protokoll protokoll;
+    test::Testdatenbank datenbank;
+    std::filesystem::path rechnung = datenbank.Verzeichnis() / "Rechnung.docx";
+    std::filesystem::copy_file(KOVELUND_TEST_DATA "/docx/leer.docx", rechnung);
+    ASSERT_EQ(setText(kv, "VamoWorkspace", "Vamo"), 0);
+    ASSERT_EQ(setText(kv, "DatenbankPfad", datenbank.Pfad().c_str()), 0);
+    ASSERT_EQ(setText(kv, "NeueAbfrage", datenbank.Pfad().c_str()), 0);
+    ASSERT_EQ(setText(kv, "Doc", rechnung.c_str()), 0);
+    ASSERT_EQ(setNumber(kv, "ID_Benutzer", 1), 0);
+    EXPECT_EQ(show(kv, 1, 17, 0x2040), 0) << lastError(kv);
+    EXPECT_EQ(protokoll.Sätze(), 0) << "frmKat2 opened without a registration of the host's own\n"
+                                    << protokoll.Text();
+}
+
 TEST_F(BibliothekTest, DocumentByPath) {
     auto saveDocument = Symbol<decltype(&kovelund_kv_save_document)>("kovelund_kv_save_document");
     test::Testdatenbank datenbank;
