@@ -1,8 +1,7 @@
-#include "Rechnungsumgebung.h"
 #include "document/Abrechnungstabelle.h"
 #include "document/Zelltext.h"
 #include "platform/docx/Comment.h"
-#include "totals/VV_WordAuto.h"
+#include "support/Beispielrechnung.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +30,7 @@ TEST(Anteil, FromTheShareField) {
 }
 
 TEST(Abrechnungstabelle, WithoutVamoStartTheTableGoesToTheEnd) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     for (const docx::Comment& k : u.doc->Comments())
         if (k.Text() == "vamoStart") {
             docx::Comment c = k;
@@ -50,7 +49,7 @@ TEST(Abrechnungstabelle, WithoutVamoStartTheTableGoesToTheEnd) {
 }
 
 TEST(Abrechnungstabelle, AtTheLastOfTwoVamoStartsEachWithANewParagraph) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     for (const docx::Comment& k : u.doc->Comments())
         if (k.Text() == "vamoAuslagen") u.doc->Comments().Add(k.Scope(), "vamoStart");
     Abrechnungstabelle t(*u.doc, "Test");
@@ -65,17 +64,17 @@ TEST(Abrechnungstabelle, AtTheLastOfTwoVamoStartsEachWithANewParagraph) {
 }
 
 TEST(Abrechnungstabelle, FinishingTwiceLeavesOneTableAtThePlaceOfTheFirst) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     Abrechnungstabelle erste(*u.doc, "Test");
     erste.Anlegen(erste.AnkerFinden(std::nullopt), 2, 8);
     erste.Schreiben(1, 1, "erste");
-    BookmarkSetzen(*erste.Tabelle(), "Kovelund_2");
+    u.doc->Comments().Add(erste.Tabelle()->Cell(1, 5).Range(), "Kovelund_2");
     auto ort = Umgebung(*u.doc);
 
     Abrechnungstabelle zweite(*u.doc, "Test");
     zweite.Anlegen(zweite.AnkerFinden(*erste.Tabelle()), 3, 8);
     zweite.Schreiben(1, 1, "zweite");
-    BookmarkSetzen(*zweite.Tabelle(), "Kovelund_2");
+    u.doc->Comments().Add(zweite.Tabelle()->Cell(1, 5).Range(), "Kovelund_2");
     u.NeuLaden();
     ASSERT_EQ(u.doc->Tables().Count(), 1);
     EXPECT_EQ(Zelltext(u.doc->Tables().Item(1).Cell(1, 1)), "zweite");
@@ -87,7 +86,7 @@ TEST(Abrechnungstabelle, FinishingTwiceLeavesOneTableAtThePlaceOfTheFirst) {
 }
 
 TEST(Abrechnungstabelle, ShareAndExpenseRows) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     Abrechnungstabelle t(*u.doc, "frmKat1");
     t.Anlegen(t.AnkerFinden(std::nullopt), 4, 8);
     t.Zwischensumme(1, 200);
