@@ -25,6 +25,7 @@ constexpr int rechnungsnummer = 17;
 
 } // namespace
 
+// The windows of forms/, registered as the top of the program registers them.
 Fenstersitzung::Fenstersitzung(int index) : index_(index) {
     Fenster().Leeren();
     FensterRegistrieren(Fenster());
