@@ -5,6 +5,8 @@
 #include <dlfcn.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iostream>
 #include <string>
 
 namespace kovelund {
@@ -123,9 +125,16 @@ TEST_F(BibliothekTest, TheWindowsAreKnownOnceTheLibraryIsLoaded) {
     ASSERT_EQ(setText(kv, "NeueAbfrage", datenbank.Datenbankpfad().c_str()), 0);
     ASSERT_EQ(setText(kv, "Doc", rechnung.c_str()), 0);
     ASSERT_EQ(setNumber(kv, "ID_Benutzer", 1), 0);
-    EXPECT_EQ(show(kv, 1, 17, 0x2040), 0) << lastError(kv);
-    EXPECT_EQ(protokoll.Sätze(), 0) << "frmKat2 opened without a registration of the host's own\n"
-                                    << protokoll.Text();
+    // A host keeps the library loaded while a window is open; the window opens in a process of its
+    // own that ends with the library still loaded, so this one unloads it as every test does.
+    EXPECT_EXIT(
+        {
+            int fehler = show(kv, 1, 17, 0x2040);
+            std::cerr << "show: " << fehler << " " << lastError(kv) << "\n" << protokoll.Text();
+            std::exit(fehler == 0 && protokoll.Sätze() == 0 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << "frmKat2 opens without a registration of the host's own";
 }
 
 TEST_F(BibliothekTest, DocumentByPath) {
