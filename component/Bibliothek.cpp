@@ -1,7 +1,9 @@
 #include "component/Auftragskontext.h"
 #include "component/Eigenschaften.h"
+#include "component/Fensterregister.h"
 #include "component/KV.h"
 #include "component/kovelund.h"
+#include "forms/Fensterliste.h"
 #include "platform/dao/Workspace.h"
 #include "platform/docx/Document.h"
 
@@ -16,6 +18,12 @@ struct kovelund_kv {
 namespace {
 
 using namespace kovelund;
+
+// A host that loads the library may call Show at once, so the windows are known from then on.
+const bool fensterBekannt = [] {
+    FensterRegistrieren(Fenster());
+    return true;
+}();
 
 // Runs one call of the C entry: errors become the returned number and the handle's description.
 template <class Aufruf> int Ausführen(kovelund_kv* kv, Aufruf&& aufruf) {

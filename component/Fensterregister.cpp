@@ -1,7 +1,6 @@
 #include "component/Fensterregister.h"
 
 #include "common/Fehler.h"
-#include "forms/Fensterliste.h"
 
 #include <string>
 
@@ -56,11 +55,7 @@ void Fensterregister::Leeren() {
 }
 
 Fensterregister& Fenster() {
-    static Fensterregister register_ = [] {
-        Fensterregister fenster;
-        FensterRegistrieren(fenster);
-        return fenster;
-    }();
+    static Fensterregister register_;
     return register_;
 }
 

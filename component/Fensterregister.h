@@ -38,7 +38,8 @@ private:
     std::array<std::unique_ptr<ui::Form>, Anzahl> instanzen_;
 };
 
-/// The registry of the process, as Show uses it, filled with the windows of forms/ on first use.
+/// The registry of the process, as Show uses it. It starts empty: whoever puts the windows together
+/// (libkovelund when it is loaded, the command line, the desktop front end, a test) fills it.
 Fensterregister& Fenster();
 
 } // namespace kovelund

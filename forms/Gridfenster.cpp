@@ -1,8 +1,8 @@
 #include "forms/Gridfenster.h"
 
 #include "common/Fehler.h"
-#include "common/G_Funktionen.h"
 #include "platform/ui/TextBox.h"
+#include "totals/G_Funktionen.h"
 
 namespace kovelund {
 

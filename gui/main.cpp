@@ -1,6 +1,8 @@
 // kovelund-gui: the desktop host of the calculator windows. Without arguments it opens the sample
 // invoice and database in the user's data directory, writing them there on the first start.
 
+#include "component/Fensterregister.h"
+#include "forms/Fensterliste.h"
 #include "gui/Bildschirmfotos.h"
 #include "gui/Hauptfenster.h"
 #include "gui/QtBackend.h"
@@ -60,6 +62,7 @@ int main(int argc, char** argv) {
     optionen.process(app);
 
     gui::QtBackend backend;
+    FensterRegistrieren(Fenster());
     if (optionen.isSet(bilder)) {
         int ergebnis = gui::BildschirmfotosAufnehmen(optionen.value(bilder));
         G_frmTabelle::Freigeben();

@@ -1,7 +1,7 @@
 #include "totals/G_frmTabelle.h"
 
 #include "common/Fehler.h"
-#include "common/G_Funktionen.h"
+#include "totals/G_Funktionen.h"
 
 #include <memory>
 #include <string>

@@ -3,7 +3,8 @@
 #include "component/Auftragskontext.h"
 #include "component/KV.h"
 #include "component/TempDoc.h"
-#include "platform/dao/Testdatenbank.h"
+#include "platform/dao/Workspace.h"
+#include "support/Beispielordner.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +23,7 @@ protected:
         for (int i = 0; i < Fensterregister::Anzahl; ++i)
             test::TestfensterRegistrieren(Fenster(), i, zähler[i]);
         kv.SetVamoWorkspace(std::make_shared<dao::Workspace>());
-        kv.SetDatenbankPfad(datenbank.Pfad());
+        kv.SetDatenbankPfad(datenbank.Datenbankpfad());
         kv.SetID_Benutzer(std::int32_t{1});
     }
     void TearDown() override {
@@ -38,7 +39,7 @@ protected:
     }
 
     test::Protokoll protokoll;
-    test::Testdatenbank datenbank;
+    test::Beispielordner datenbank;
     Fensterzähler zähler[Fensterregister::Anzahl];
     KV kv;
 };
@@ -133,23 +134,23 @@ TEST_F(ShowTest, NoRecordForTheUser) {
 }
 
 TEST_F(ShowTest, MissingDatabaseStillOpensTheWindow) {
-    kv.SetDatenbankPfad((datenbank.Verzeichnis() / "Fehlt.db").string());
+    kv.SetDatenbankPfad((datenbank.verzeichnis / "Fehlt.db").string());
     kv.Show(5, Variant(), 0);
     std::string text = protokoll.Text();
     EXPECT_EQ(protokoll.Sätze(), 16) << "the open, the query and the 14 reads";
     EXPECT_EQ(text.find("Error 3024: "), text.find("Error ")) << text;
-    EXPECT_FALSE(std::filesystem::exists(datenbank.Verzeichnis() / "Fehlt.db"));
+    EXPECT_FALSE(std::filesystem::exists(datenbank.verzeichnis / "Fehlt.db"));
     EXPECT_EQ(zähler[5].geladen, 1);
 
     kv.SetVamoWorkspace(Variant());
-    kv.SetDatenbankPfad(datenbank.Pfad());
+    kv.SetDatenbankPfad(datenbank.Datenbankpfad());
     kv.Show(5, Variant(), 0);
     EXPECT_EQ(protokoll.Sätze(), 32);
     EXPECT_NE(protokoll.Text().find("Error 91: ", text.size()), std::string::npos);
 }
 
 TEST_F(ShowTest, KeepsTheInvoiceRecordForTheTotals) {
-    auto neueAbfrage = dao::Workspace().OpenDatabase(datenbank.Pfad());
+    auto neueAbfrage = dao::Workspace().OpenDatabase(datenbank.Datenbankpfad());
     auto rechnung = neueAbfrage->OpenRecordset("SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = 17");
     kv.Show(6, rechnung, 0);
     ASSERT_EQ(Auftrag().Rechnung, rechnung);
@@ -157,7 +158,7 @@ TEST_F(ShowTest, KeepsTheInvoiceRecordForTheTotals) {
     Auftrag().Rechnung->Fields("Brutto") = 18950.0;
     Auftrag().Rechnung->Update();
     auto gespeichert = dao::Workspace()
-                           .OpenDatabase(datenbank.Pfad())
+                           .OpenDatabase(datenbank.Datenbankpfad())
                            ->OpenRecordset("SELECT Brutto FROM Rechnung WHERE ID_Rechnungsnummer = 17");
     EXPECT_EQ(gespeichert->Fields("Brutto").Value(), Variant(18950.0));
 
@@ -173,7 +174,7 @@ TEST_F(ShowTest, ReleasesTheDatabaseItOpened) {
         int n = 0;
         for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd")) {
             std::error_code fehler;
-            if (std::filesystem::read_symlink(fd.path(), fehler) == datenbank.Pfad()) ++n;
+            if (std::filesystem::read_symlink(fd.path(), fehler) == datenbank.Datenbankpfad()) ++n;
         }
         return n;
     };

@@ -1,9 +1,8 @@
-#include "Rechnungsumgebung.h"
 #include "document/Abrechnungstabelle.h"
 #include "document/Anteil.h"
 #include "document/Zelltext.h"
 #include "platform/docx/Comment.h"
-#include "totals/VV_WordAuto.h"
+#include "support/Beispielrechnung.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +67,7 @@ TEST(Abrechnung, SumsAndAmountColumnsFollowTheShare) {
 }
 
 TEST(Abrechnungstabelle, WritesExactlyTheStatementsRowsWithTheMarkerWhereItAsks) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     Abrechnung a(Tabellenform({5.0, 3.0, 3.0, 3.0, 3.0}).Rechts(5));
     a.Neue().Text(1, "Titel", true);
     a.MarkeSetzen();
@@ -77,7 +76,7 @@ TEST(Abrechnungstabelle, WritesExactlyTheStatementsRowsWithTheMarkerWhereItAsks)
     Abrechnungstabelle t(*u.doc, "Test");
     int kommentareBeimMarkieren = -1;
     t.Schreiben(t.AnkerFinden(std::nullopt), a, [&](const docx::Table& neu) {
-        BookmarkSetzen(neu, "Kovelund_4");
+        u.doc->Comments().Add(neu.Cell(1, 5).Range(), "Kovelund_4");
         kommentareBeimMarkieren = static_cast<int>(u.doc->Comments().Count());
     });
     u.NeuLaden();
@@ -86,7 +85,7 @@ TEST(Abrechnungstabelle, WritesExactlyTheStatementsRowsWithTheMarkerWhereItAsks)
     EXPECT_EQ(tab.Columns().Count(), 5);
     EXPECT_EQ(Zelltext(tab.Cell(2, 1)), "") << "the free row stays empty";
     EXPECT_EQ(Zelltext(tab.Cell(3, 5)), "  245,42 €");
-    EXPECT_EQ(Tabellenmarke(tab), "Kovelund_4");
+    EXPECT_EQ(tab.Range().Comments().Item(1).Text(), "Kovelund_4");
     EXPECT_EQ(tab.Cell(3, 5).Range().Comments().Item(1).Text(), "0");
     EXPECT_LT(kommentareBeimMarkieren, static_cast<int>(u.doc->Comments().Count()))
         << "marked before the expense row got its VAT-free mark";
@@ -94,7 +93,7 @@ TEST(Abrechnungstabelle, WritesExactlyTheStatementsRowsWithTheMarkerWhereItAsks)
 }
 
 TEST(Abrechnungstabelle, WithoutVamoStartTheTableGoesToTheEnd) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     for (const docx::Comment& k : u.doc->Comments())
         if (k.Text() == "vamoStart") {
             docx::Comment c = k;
@@ -113,7 +112,7 @@ TEST(Abrechnungstabelle, WithoutVamoStartTheTableGoesToTheEnd) {
 }
 
 TEST(Abrechnungstabelle, AtTheLastOfTwoVamoStartsEachWithANewParagraph) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     for (const docx::Comment& k : u.doc->Comments())
         if (k.Text() == "vamoAuslagen") u.doc->Comments().Add(k.Scope(), "vamoStart");
     Abrechnungstabelle t(*u.doc, "Test");
@@ -128,17 +127,17 @@ TEST(Abrechnungstabelle, AtTheLastOfTwoVamoStartsEachWithANewParagraph) {
 }
 
 TEST(Abrechnungstabelle, FinishingTwiceLeavesOneTableAtThePlaceOfTheFirst) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     Abrechnungstabelle erste(*u.doc, "Test");
     erste.Anlegen(erste.AnkerFinden(std::nullopt), 2, 8);
     erste.Schreiben(1, 1, "erste");
-    BookmarkSetzen(*erste.Tabelle(), "Kovelund_2");
+    u.doc->Comments().Add(erste.Tabelle()->Cell(1, 5).Range(), "Kovelund_2");
     auto ort = Umgebung(*u.doc);
 
     Abrechnungstabelle zweite(*u.doc, "Test");
     zweite.Anlegen(zweite.AnkerFinden(*erste.Tabelle()), 3, 8);
     zweite.Schreiben(1, 1, "zweite");
-    BookmarkSetzen(*zweite.Tabelle(), "Kovelund_2");
+    u.doc->Comments().Add(zweite.Tabelle()->Cell(1, 5).Range(), "Kovelund_2");
     u.NeuLaden();
     ASSERT_EQ(u.doc->Tables().Count(), 1);
     EXPECT_EQ(Zelltext(u.doc->Tables().Item(1).Cell(1, 1)), "zweite");
@@ -150,7 +149,7 @@ TEST(Abrechnungstabelle, FinishingTwiceLeavesOneTableAtThePlaceOfTheFirst) {
 }
 
 TEST(Abrechnungstabelle, ShareAndExpenseRows) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     Abrechnung a(Tabellenform({1, 1, 1, 1, 1, 1, 1, 1}), 0.5);
     a.Gebühr("", "Gebühr", "", "", 200);
     a.Zwischensumme();

@@ -1,8 +1,9 @@
-#include "Rechnungsumgebung.h"
+#include "component/Auftragskontext.h"
 #include "document/Zelltext.h"
 #include "forms/Gridfenster.h"
 #include "platform/docx/Comment.h"
 #include "platform/ui/HeadlessBackend.h"
+#include "support/Beispielrechnung.h"
 #include "totals/G_frmTabelle.h"
 #include "totals/VV_WordAuto.h"
 
@@ -65,7 +66,7 @@ struct Fensterumgebung {
         Tabellenposition() = 0;
     }
     ~Fensterumgebung() { G_frmTabelle::Freigeben(); }
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     ui::HeadlessBackend backend;
     ui::ScopedBackend aktiv{backend};
 };

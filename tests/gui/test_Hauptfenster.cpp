@@ -4,6 +4,7 @@
 
 #include "component/Fensterregister.h"
 #include "component/KV.h"
+#include "forms/Fensterliste.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "gui/Auftragspanel.h"
@@ -111,6 +112,8 @@ private:
 };
 
 void Hauptfenster::init() {
+    // The windows of forms/, as kovelund-gui registers them when it starts.
+    FensterRegistrieren(Fenster());
     beispiel_ = std::make_unique<Beispiel>();
     backend_ = std::make_unique<gui::QtBackend>();
     host_ = std::make_unique<gui::Hauptfenster>();

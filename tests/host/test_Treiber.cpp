@@ -1,5 +1,4 @@
 #include "common/Funktionen.h"
-#include "common/G_Funktionen.h"
 #include "host/Treiber.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -9,6 +8,7 @@
 #include "platform/ui/Label.h"
 #include "platform/ui/MaskEdBox.h"
 #include "platform/ui/OptionButton.h"
+#include "totals/G_Funktionen.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,11 @@
-#include "Rechnungsumgebung.h"
 #include "common/Variant.h"
+#include "component/Auftragskontext.h"
 #include "document/Abrechnungstabelle.h"
 #include "document/Zelltext.h"
 #include "platform/docx/Comment.h"
 #include "platform/docx/Shape.h"
 #include "platform/docx/Table.h"
+#include "support/Beispielrechnung.h"
 #include "totals/G_modSumme.h"
 
 #include <gtest/gtest.h>
@@ -51,14 +52,14 @@ std::string Zelle(const docx::Table& t, int zeile, int spalte) {
     return Zelltext(t.Cell(zeile, spalte));
 }
 
-double Feld(test::Rechnungsumgebung& u, int id, const char* feld) {
+double Feld(test::Beispielrechnung& u, int id, const char* feld) {
     return AlsDouble(u.Gespeichert(id)->Fields(feld).Value());
 }
 
 } // namespace
 
 TEST(SummeBilden, WorkedExampleWithThreeRates) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     u.Rechnung(17);
     Auftrag().Mehrwertsteuersatz = 16;
     Gebührentabelle(*u.doc, {{"   100,00 €", ""}, {"    50,00 €", "7"}, {"    20,00 €", "0"}});
@@ -94,7 +95,7 @@ TEST(SummeBilden, WorkedExampleWithThreeRates) {
 }
 
 TEST(SummeBilden, WithoutFeeTablesAndRatesCompareAsNumbers) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     SummeBilden(false);
     ASSERT_TRUE(Summentabelle(*u.doc));
     EXPECT_EQ(Summentabelle(*u.doc)->Rows().Count(), 3);
@@ -116,7 +117,7 @@ TEST(SummeBilden, WithoutFeeTablesAndRatesCompareAsNumbers) {
 }
 
 TEST(SummeBilden, AdvanceInvoices) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     u.Rechnung(17);
     Gebührentabelle(*u.doc, {{"1.000,00", ""}});
 
@@ -140,7 +141,7 @@ TEST(SummeBilden, AdvanceInvoices) {
 }
 
 TEST(SummeBilden, AFixedAdvanceOnNothingIsLoggedAndLeavesNoInfinity) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     u.Rechnung(17);
     Auftrag().AbschlagAbsolut = 500;
     SummeBilden(false);
@@ -155,7 +156,7 @@ TEST(SummeBilden, AFixedAdvanceOnNothingIsLoggedAndLeavesNoInfinity) {
 }
 
 TEST(SummeBilden, TwoRunsLeaveOneSummaryTableAndOneTextBox) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     u.Rechnung(17);
     Gebührentabelle(*u.doc, {{"100,00", ""}});
     SummeBilden(true);
@@ -171,7 +172,7 @@ TEST(SummeBilden, TwoRunsLeaveOneSummaryTableAndOneTextBox) {
 }
 
 TEST(SummeBilden, NegatedInvoicesStoreNegativeAmounts) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     u.db->Execute("UPDATE Rechnung SET Rechnungsart = 7 WHERE ID_Rechnungsnummer = 17");
     u.Rechnung(17);
     Gebührentabelle(*u.doc, {{"100,00", ""}, {"10,00", "0"}});
@@ -182,7 +183,7 @@ TEST(SummeBilden, NegatedInvoicesStoreNegativeAmounts) {
 }
 
 TEST(SummeBilden, AFinalInvoiceDeductsTheAdvanceInvoicesOfItsOrder) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     u.db->Execute("UPDATE Rechnung SET Rechnungsart = 4 WHERE ID_Rechnungsnummer = 17");
     u.Rechnung(17);
     Gebührentabelle(*u.doc, {{"2.000,00", ""}});
@@ -223,7 +224,7 @@ TEST(Zahlungsziel, TheDueDateCountsFromTheInvoiceDate) {
     EXPECT_EQ(Zahlungszieltext("ohne Platzhalter", sys_days(year{2024} / March / 1)), "ohne Platzhalter");
     EXPECT_EQ(Zahlungszieltext("<7> netto", sys_days(year{2024} / December / 28)), " 04.01.2025  netto");
 
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     u.db->Execute("UPDATE Termine SET Datum = '2024-03-01' WHERE ID_Rechnungsnummer = 17");
     u.db->Execute("UPDATE Version SET BundZahlungsziel = 5");
     u.Rechnung(17);
@@ -239,7 +240,7 @@ TEST(Zahlungsziel, TheDueDateCountsFromTheInvoiceDate) {
 }
 
 TEST(Zahlungsziel, WithoutAnInvoiceDateItCountsFromToday) {
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     u.db->Execute("DELETE FROM Termine WHERE ID_Rechnungsnummer = 17");
     u.Rechnung(17);
     Zahlungsziel(*u.doc, true);

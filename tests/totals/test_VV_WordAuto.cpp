@@ -1,9 +1,9 @@
-#include "Rechnungsumgebung.h"
 #include "document/Abrechnungstabelle.h"
 #include "document/Zelltext.h"
 #include "platform/docx/Comment.h"
 #include "platform/docx/Selection.h"
 #include "platform/ui/HeadlessBackend.h"
+#include "support/Beispielrechnung.h"
 #include "totals/G_frmTabelle.h"
 #include "totals/VV_WordAuto.h"
 
@@ -25,7 +25,7 @@ docx::Table Tabelle(docx::Document& doc, const std::string& marke, int nummer) {
 struct Dialogumgebung {
     Dialogumgebung() { Tabellenposition() = 0; }
     ~Dialogumgebung() { G_frmTabelle::Freigeben(); }
-    test::Rechnungsumgebung u;
+    test::Beispielrechnung u;
     ui::HeadlessBackend backend;
     ui::ScopedBackend aktiv{backend};
 };

@@ -1,8 +1,8 @@
 #include "Einstellungsordner.h"
 #include "Protokoll.h"
-#include "common/G_Funktionen.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/HeadlessBackend.h"
+#include "totals/G_Funktionen.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "common/G_Funktionen.h"
+#include "totals/G_Funktionen.h"
 
 #include "common/Fehler.h"
 #include "common/Variant.h"
