@@ -66,6 +66,8 @@ public:
     docx::Columns Columns() const { return {doc_, table_}; }
     /// Selects all cells of the table.
     void Select() const;
+    /// Whether any cell shows a line at any edge (see Cell::BordersVisible).
+    bool BordersVisible() const;
     /// 1-based position among the tables of the main text; 0 for a deleted table.
     int Position() const;
     detail::Node Node() const { return table_; }
