@@ -329,7 +329,11 @@ Table Tables::Add(const Range& at, int rows, int columns) {
                                                  std::to_string(columns) + " columns are out of range");
     if (!at.State() || !at.Start().container)
         throw DocxError(error::NotAvailable, "Tables.Add: the range belongs to no document");
-    pugi::xml_node table = BuildTable(TablePlace(at.Start()), rows, columns, TextWidth(doc_->Body()));
+    Point place = TablePlace(at.Start());
+    if (Is(N(place.container), "w:tbl") || Is(N(place.container), "w:tr"))
+        throw DocxError(error::NotAvailable,
+                        "Tables.Add: the place lies between the rows or cells of a table");
+    pugi::xml_node table = BuildTable(place, rows, columns, TextWidth(doc_->Body()));
     KeepApart(table);
     doc_->Changed();
     return {doc_, R(table)};

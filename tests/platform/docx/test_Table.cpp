@@ -202,6 +202,21 @@ TEST(Tables, ACellShowsItsOwnBorderElseTheTablesAtThatEdge) {
     EXPECT_TRUE(w.BordersVisible());
 }
 
+TEST(Tables, NoTableGoesBetweenTheRowsOfAnother) {
+    auto doc = Öffnen("zeilenmarke.docx");
+    ASSERT_EQ(doc->Comments().Count(), 1);
+    Range stelle = doc->Comments().Item(1).Reference();
+    try {
+        doc->Tables().Add(stelle, 2, 2);
+        ADD_FAILURE() << "a table was added between two rows";
+    } catch (const DocxError& e) {
+        EXPECT_EQ(e.Nummer(), error::NotAvailable);
+    }
+    EXPECT_EQ(doc->Tables().Count(), 1);
+    EXPECT_EQ(doc->Tables().Item(1).Rows().Count(), 2);
+    EXPECT_FALSE(doc->Modified());
+}
+
 TEST(Tables, CellsAreAddressedByTheirPlaceInTheRow) {
     auto doc = Öffnen("vorlage.docx");
     Table t = doc->Tables().Item(1);
