@@ -1,4 +1,5 @@
 #include "Rechnungsumgebung.h"
+#include "Tabellenlayout.h"
 #include "common/Variant.h"
 #include "document/Abrechnungstabelle.h"
 #include "document/Zelltext.h"
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -55,6 +57,15 @@ double Feld(test::Rechnungsumgebung& u, int id, const char* feld) {
     return AlsDouble(u.Gespeichert(id)->Fields(feld).Value());
 }
 
+int Absätze(docx::Document& doc) {
+    std::string text = doc.Content().Text();
+    return static_cast<int>(std::count(text.begin(), text.end(), '\r'));
+}
+
+// The summary table's columns: texts to the left, amounts to the right, as the fee tables above it.
+const char* const summenzeile = "4L 8L 3R 2,5R";
+const char* const rechnungsbetrag = "4L 8L 3R 2,5R*";
+
 } // namespace
 
 TEST(SummeBilden, WorkedExampleWithThreeRates) {
@@ -91,6 +102,28 @@ TEST(SummeBilden, WorkedExampleWithThreeRates) {
     EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 2000);
     EXPECT_EQ(Feld(u, 17, "Mehrwertsteuersatz"), 16);
     EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, TheSummaryTableIsLaidOutLikeTheFeeTables) {
+    test::Rechnungsumgebung u;
+    Gebührentabelle(*u.doc, {{"   100,00 €", ""}, {"    50,00 €", "7"}});
+    SummeBilden(false);
+    u.NeuLaden();
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_TRUE(
+        test::LayoutGleich(*t, {summenzeile, summenzeile, summenzeile, summenzeile, rechnungsbetrag}));
+    EXPECT_FALSE(t->BordersVisible());
+    EXPECT_EQ(t->Range().FontSize(), 9);
+
+    Auftrag().AbschlagProzent = 10;
+    SummeBilden(false);
+    u.NeuLaden();
+    t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(Zelle(*t, 2, 2), "Abschlagszahlung von 10%");
+    EXPECT_TRUE(test::LayoutGleich(
+        *t, {summenzeile, "4L 8L* 3R 2,5R", summenzeile, summenzeile, summenzeile, rechnungsbetrag}));
 }
 
 TEST(SummeBilden, WithoutFeeTablesAndRatesCompareAsNumbers) {
@@ -154,22 +187,6 @@ TEST(SummeBilden, AFixedAdvanceOnNothingIsLoggedAndLeavesNoInfinity) {
     EXPECT_EQ(Marke(*u.doc, "vamoNetto"), "     500,00 € ");
 }
 
-TEST(SummeBilden, TwoRunsLeaveOneSummaryTableAndOneTextBox) {
-    test::Rechnungsumgebung u;
-    u.Rechnung(17);
-    Gebührentabelle(*u.doc, {{"100,00", ""}});
-    SummeBilden(true);
-    SummeBilden(true);
-    u.NeuLaden();
-    int summentabellen = 0;
-    for (const docx::Table& t : u.doc->Tables())
-        if (Zelle(t, 1, 2) == "Summe") ++summentabellen;
-    EXPECT_EQ(summentabellen, 1);
-    EXPECT_EQ(u.doc->Tables().Count(), 2);
-    EXPECT_EQ(u.doc->Shapes().Count(), 1);
-    EXPECT_EQ(Marke(*u.doc, "vamoBrutto"), "     119,00 € ");
-}
-
 TEST(SummeBilden, NegatedInvoicesStoreNegativeAmounts) {
     test::Rechnungsumgebung u;
     u.db->Execute("UPDATE Rechnung SET Rechnungsart = 7 WHERE ID_Rechnungsnummer = 17");
@@ -216,6 +233,44 @@ TEST(SummeBilden, AFinalInvoiceDeductsTheAdvanceInvoicesOfItsOrder) {
     EXPECT_EQ(u.log.Sätze(), 0);
 }
 
+TEST(SummeBilden, AHostTableOfFewerThanFiveColumnsAddsNothing) {
+    test::Rechnungsumgebung u;
+    u.Rechnung(17);
+    Abrechnungstabelle host(*u.doc, "Test");
+    host.Anlegen(host.AnkerFinden(std::nullopt), 2, 3);
+    host.Schreiben(1, 3, "  999,00 €");
+    host.Schreiben(2, 2, "Summe");
+    Gebührentabelle(*u.doc, {{"   100,00 €", ""}});
+    SummeBilden(false);
+    SummeBilden(false);
+    EXPECT_EQ(u.doc->Tables().Count(), 3) << "the host's, ours and one summary table";
+    EXPECT_EQ(Zelle(*Summentabelle(*u.doc), 1, 4), "     100,00 €");
+    EXPECT_EQ(Zelle(*host.Tabelle(), 1, 3), "  999,00 €");
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 11900);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, TenCalculationsLeaveOneSummaryTableOneBoxAndNoNewParagraphs) {
+    test::Rechnungsumgebung u;
+    u.Rechnung(17);
+    Gebührentabelle(*u.doc, {{"   100,00 €", ""}});
+    SummeBilden(true);
+    int absätze = Absätze(*u.doc);
+    for (int i = 2; i <= 10; ++i) {
+        SummeBilden(true);
+        int summentabellen = 0;
+        for (const docx::Table& t : u.doc->Tables())
+            if (Zelle(t, 1, 2) == "Summe") ++summentabellen;
+        EXPECT_EQ(summentabellen, 1) << "run " << i;
+        EXPECT_EQ(u.doc->Shapes().Count(), 1) << "run " << i;
+        EXPECT_EQ(Absätze(*u.doc), absätze) << "run " << i;
+    }
+    u.NeuLaden();
+    EXPECT_EQ(u.doc->Tables().Count(), 2);
+    EXPECT_EQ(Marke(*u.doc, "vamoBrutto"), "     119,00 € ");
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
 TEST(Zahlungsziel, TheDueDateCountsFromTheInvoiceDate) {
     using namespace std::chrono;
     EXPECT_EQ(Zahlungszieltext("Zahlbar bis <14>.", sys_days(year{2024} / March / 1)),
@@ -236,6 +291,27 @@ TEST(Zahlungsziel, TheDueDateCountsFromTheInvoiceDate) {
     Zahlungsziel(*u.doc, false);
     EXPECT_EQ(u.doc->Shapes().Count(), 0);
     EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(Zahlungsziel, TheBoxIsAlignedByItsCodeAndPlacedFromTheTopOfThePage) {
+    const std::pair<int, int> bünde[] = {{0, docx::AlignLeft}, {1, docx::AlignCenter}, {5, docx::AlignRight}};
+    for (auto [bund, ausrichtung] : bünde) {
+        test::Rechnungsumgebung u;
+        u.db->Execute("UPDATE Version SET BundZahlungsziel = " + std::to_string(bund) +
+                      ", AbstandZahlungsziel = 26.5");
+        u.Rechnung(17);
+        Zahlungsziel(*u.doc, true);
+        u.NeuLaden();
+        ASSERT_EQ(u.doc->Shapes().Count(), 1);
+        docx::Shape box = u.doc->Shapes().Item(1);
+        EXPECT_EQ(box.Alignment(), ausrichtung) << "BundZahlungsziel " << bund;
+        EXPECT_DOUBLE_EQ(box.Left(), 70.5);
+        EXPECT_NEAR(box.Top(), u.doc->Application().CentimetersToPoints(26.5), 1e-4);
+        EXPECT_EQ(box.RelativeVerticalPosition(), docx::RelativeToPage);
+        EXPECT_DOUBLE_EQ(box.Width(), 450.75);
+        EXPECT_DOUBLE_EQ(box.Height(), 54);
+        EXPECT_EQ(u.log.Sätze(), 0);
+    }
 }
 
 TEST(Zahlungsziel, WithoutAnInvoiceDateItCountsFromToday) {
