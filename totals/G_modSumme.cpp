@@ -240,6 +240,11 @@ void AnzahlungenAbziehen(docx::Document& doc, const docx::Table& t, const Auftra
     auto neueZeile = [&] {
         fehler([&] { t.Rows().Add(); });
         ++zeile;
+        // A new row copies the formatting of the last one, bold marks included.
+        fehler([&] {
+            for (int spalte = 1; spalte <= 4; ++spalte)
+                t.Cell(zeile, spalte).Range().SetBold(false);
+        });
         fehler([&] { t.Cell(zeile, 1).SetWidth(doc.Application().CentimetersToPoints(9), 0); });
         fehler([&] { t.Cell(zeile, 2).SetWidth(doc.Application().CentimetersToPoints(3), 0); });
     };
