@@ -217,6 +217,21 @@ std::string Datumstext(dao::Database& db, const Variant& rechnungsnummer) {
     return AlsText(Variant(AlsDatum(termin->Fields("Datum").Value())));
 }
 
+// The amounts of one advance invoice, in euros; a field that cannot be read counts 0.
+struct Anzahlung {
+    double netto = 0;
+    double frei = 0;
+    double brutto = 0;
+};
+
+Anzahlung AnzahlungLesen(dao::Recordset& a, Fehlerbereich& fehler) {
+    Anzahlung betrag;
+    fehler([&] { betrag.netto = AlsDouble(a.Fields("NettoRechnung").Value()) / 100; });
+    fehler([&] { betrag.frei = AlsDouble(a.Fields("MehrwertsteuerFreierbetrag").Value()) / 100; });
+    fehler([&] { betrag.brutto = AlsDouble(a.Fields("Brutto").Value()) / 100; });
+    return betrag;
+}
+
 // One row per advance invoice of the order, deducted from this invoice's figures.
 void AnzahlungenAbziehen(docx::Document& doc, const docx::Table& t, const Auftragskontext& k, Summen& s,
                          Fehlerbereich& fehler) {
@@ -271,17 +286,13 @@ void AnzahlungenAbziehen(docx::Document& doc, const docx::Table& t, const Auftra
             Schreiben(t, zeile, 1,
                       "Rechnung Nr. " + AlsText(a.Fields("Rechnungsnummer").Value()) + " vom " + datum);
         });
-        fehler([&] {
-            double netto = AlsDouble(a.Fields("NettoRechnung").Value()) / 100;
-            double frei = AlsDouble(a.Fields("MehrwertsteuerFreierbetrag").Value()) / 100;
-            double brutto = AlsDouble(a.Fields("Brutto").Value()) / 100;
-            Schreiben(t, zeile, 2, Euro(netto + frei));
-            Schreiben(t, zeile, 3, Euro(brutto - netto - frei));
-            Schreiben(t, zeile, 4, Euro(brutto));
-            restNetto -= netto + frei;
-            restMwSt -= brutto - netto - frei;
-            restBrutto -= brutto;
-        });
+        Anzahlung b = AnzahlungLesen(a, fehler);
+        fehler([&] { Schreiben(t, zeile, 2, Euro(b.netto + b.frei)); });
+        fehler([&] { Schreiben(t, zeile, 3, Euro(b.brutto - b.netto - b.frei)); });
+        fehler([&] { Schreiben(t, zeile, 4, Euro(b.brutto)); });
+        restNetto -= b.netto + b.frei;
+        restMwSt -= b.brutto - b.netto - b.frei;
+        restBrutto -= b.brutto;
     }
     neueZeile();
     fehler([&] { Schreiben(t, zeile, 1, "verbl. Restbetrag", true); });

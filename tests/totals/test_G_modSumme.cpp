@@ -63,6 +63,16 @@ void Schlussrechnung(test::Rechnungsumgebung& u) {
     u.Rechnung(17);
 }
 
+// How many records of the log name this error number at this place.
+int Sätze(const test::Rechnungsumgebung& u, int nummer, std::string_view ort) {
+    std::string log = u.log.Text();
+    std::string kopf = "Error " + std::to_string(nummer) + ": ";
+    int n = 0;
+    for (auto at = log.find(kopf); at != std::string::npos; at = log.find(kopf, at + 1))
+        if (log.compare(log.find("Ort  : ", at) + 7, ort.size(), ort) == 0) ++n;
+    return n;
+}
+
 int Absätze(docx::Document& doc) {
     std::string text = doc.Content().Text();
     return static_cast<int>(std::count(text.begin(), text.end(), '\r'));
@@ -242,6 +252,25 @@ TEST(SummeBilden, AFinalInvoiceDeductsTheAdvanceInvoicesOfItsOrder) {
     EXPECT_EQ(Feld(u, 17, "Brutto"), 57500);
     EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 0);
     EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, AnAdvanceInvoiceWithANullFieldIsStillDeducted) {
+    test::Rechnungsumgebung u;
+    u.db->Execute("UPDATE Rechnung SET MehrwertsteuerFreierbetrag = NULL WHERE ID_Rechnungsnummer = 14");
+    Schlussrechnung(u);
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
+    SummeBilden(false);
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(Zelle(*t, 12, 1), "Rechnung Nr. 2026-014 vom 02.11.2026");
+    EXPECT_EQ(Zelle(*t, 12, 2), "     500,00 €");
+    EXPECT_EQ(Zelle(*t, 12, 3), "     115,00 €");
+    EXPECT_EQ(Zelle(*t, 12, 4), "     615,00 €");
+    EXPECT_EQ(Zelle(*t, 13, 4), "     575,00 €") << "2.380,00 - 1.190,00 - 615,00";
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 50000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 57500);
+    EXPECT_EQ(u.log.Sätze(), 1);
+    EXPECT_EQ(Sätze(u, 94, "GebührenTabelle.SummeBilden"), 1);
 }
 
 TEST(SummeBilden, AHostTableOfFewerThanFiveColumnsAddsNothing) {
