@@ -232,9 +232,10 @@ Anzahlung AnzahlungLesen(dao::Recordset& a, Fehlerbereich& fehler) {
     return betrag;
 }
 
-// One row per advance invoice of the order, deducted from this invoice's figures.
-void AnzahlungenAbziehen(docx::Document& doc, const docx::Table& t, const Auftragskontext& k, Summen& s,
-                         Fehlerbereich& fehler) {
+// One row per advance invoice of the order, deducted from this invoice's figures. The remainder does
+// not depend on the summary table: without it each row's writing fails on its own.
+void AnzahlungenAbziehen(docx::Document& doc, const std::optional<docx::Table>& tabelle,
+                         const Auftragskontext& k, Summen& s, Fehlerbereich& fehler) {
     dao::Recordset& rechnung = *k.Rechnung;
     bool schlussrechnung = false;
     fehler([&] { schlussrechnung = AlsDouble(rechnung.Fields("Rechnungsart").Value()) == 4; });
@@ -249,56 +250,60 @@ void AnzahlungenAbziehen(docx::Document& doc, const docx::Table& t, const Auftra
     });
     if (!anzahlungen || anzahlungen->Eof()) return;
 
+    auto t = [&]() -> const docx::Table& {
+        if (!tabelle) throw ObjektFehlt("the summary table was not added");
+        return *tabelle;
+    };
     double restNetto = s.betrag, restMwSt = s.mwst, restBrutto = s.betrag + s.mwst;
     double anzeige = s.betrag * (100 + k.Mehrwertsteuersatz) / 100;
     int zeile = s.letzteZeile;
     auto neueZeile = [&] {
-        fehler([&] { t.Rows().Add(); });
+        fehler([&] { t().Rows().Add(); });
         ++zeile;
         // A new row copies the formatting of the last one, bold marks included.
         fehler([&] {
             for (int spalte = 1; spalte <= 4; ++spalte)
-                t.Cell(zeile, spalte).Range().SetBold(false);
+                t().Cell(zeile, spalte).Range().SetBold(false);
         });
-        fehler([&] { t.Cell(zeile, 1).SetWidth(doc.Application().CentimetersToPoints(9), 0); });
-        fehler([&] { t.Cell(zeile, 2).SetWidth(doc.Application().CentimetersToPoints(3), 0); });
+        fehler([&] { t().Cell(zeile, 1).SetWidth(doc.Application().CentimetersToPoints(9), 0); });
+        fehler([&] { t().Cell(zeile, 2).SetWidth(doc.Application().CentimetersToPoints(3), 0); });
     };
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 2, "Zwischensumme", true); });
+    fehler([&] { Schreiben(t(), zeile, 2, "Zwischensumme", true); });
     neueZeile();
     neueZeile();
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 2, "Entgeld"); });
-    fehler([&] { Schreiben(t, zeile, 3, "Umsatzsteuer"); });
-    fehler([&] { Schreiben(t, zeile, 4, "Summe"); });
+    fehler([&] { Schreiben(t(), zeile, 2, "Entgeld"); });
+    fehler([&] { Schreiben(t(), zeile, 3, "Umsatzsteuer"); });
+    fehler([&] { Schreiben(t(), zeile, 4, "Summe"); });
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 2, Euro(anzeige - s.mwst)); });
-    fehler([&] { Schreiben(t, zeile, 3, Euro(s.mwst)); });
-    fehler([&] { Schreiben(t, zeile, 4, Euro(anzeige)); });
+    fehler([&] { Schreiben(t(), zeile, 2, Euro(anzeige - s.mwst)); });
+    fehler([&] { Schreiben(t(), zeile, 3, Euro(s.mwst)); });
+    fehler([&] { Schreiben(t(), zeile, 4, Euro(anzeige)); });
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 1, "abzgl. Anzahlungen"); });
+    fehler([&] { Schreiben(t(), zeile, 1, "abzgl. Anzahlungen"); });
     for (; !anzahlungen->Eof(); anzahlungen->MoveNext()) {
         neueZeile();
         dao::Recordset& a = *anzahlungen;
         std::string datum;
         fehler([&] { datum = Datumstext(*k.NeueAbfrage, a.Fields("ID_Rechnungsnummer").Value()); });
         fehler([&] {
-            Schreiben(t, zeile, 1,
+            Schreiben(t(), zeile, 1,
                       "Rechnung Nr. " + AlsText(a.Fields("Rechnungsnummer").Value()) + " vom " + datum);
         });
         Anzahlung b = AnzahlungLesen(a, fehler);
-        fehler([&] { Schreiben(t, zeile, 2, Euro(b.netto + b.frei)); });
-        fehler([&] { Schreiben(t, zeile, 3, Euro(b.brutto - b.netto - b.frei)); });
-        fehler([&] { Schreiben(t, zeile, 4, Euro(b.brutto)); });
+        fehler([&] { Schreiben(t(), zeile, 2, Euro(b.netto + b.frei)); });
+        fehler([&] { Schreiben(t(), zeile, 3, Euro(b.brutto - b.netto - b.frei)); });
+        fehler([&] { Schreiben(t(), zeile, 4, Euro(b.brutto)); });
         restNetto -= b.netto + b.frei;
         restMwSt -= b.brutto - b.netto - b.frei;
         restBrutto -= b.brutto;
     }
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 1, "verbl. Restbetrag", true); });
-    fehler([&] { Schreiben(t, zeile, 2, Euro(restNetto), true); });
-    fehler([&] { Schreiben(t, zeile, 3, Euro(restMwSt), true); });
-    fehler([&] { Schreiben(t, zeile, 4, Euro(restBrutto), true); });
+    fehler([&] { Schreiben(t(), zeile, 1, "verbl. Restbetrag", true); });
+    fehler([&] { Schreiben(t(), zeile, 2, Euro(restNetto), true); });
+    fehler([&] { Schreiben(t(), zeile, 3, Euro(restMwSt), true); });
+    fehler([&] { Schreiben(t(), zeile, 4, Euro(restBrutto), true); });
     s.steuerpflichtig = restNetto;
     s.mwst = restMwSt;
     s.betrag = restBrutto - restMwSt;
@@ -340,7 +345,7 @@ void SummeBilden(bool zahlungsziel) {
     fehler([&] { tabelle = doc.Tables().Add(SummenAnker(doc), s.letzteZeile, 4); });
     if (tabelle) SummentabelleFüllen(doc, *tabelle, k, s, fehler);
     MarkenSchreiben(doc, s, fehler);
-    if (k.Rechnung && tabelle) AnzahlungenAbziehen(doc, *tabelle, k, s, fehler);
+    if (k.Rechnung) AnzahlungenAbziehen(doc, tabelle, k, s, fehler);
     if (k.Rechnung) RechnungSpeichern(k, s, fehler);
     Zahlungsziel(doc, zahlungsziel);
 }

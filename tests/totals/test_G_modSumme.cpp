@@ -23,10 +23,12 @@ struct Betrag {
     std::string kommentar; // the VAT rate of the amount, "" for the standard rate
 };
 
-// A fee table as a window writes it: one amount per row in column 5, a comment giving its rate.
-void Gebührentabelle(docx::Document& doc, const std::vector<Betrag>& beträge) {
+// A fee table as a window writes it: one amount per row in column 5, a comment giving its rate; at
+// "vamoStart", or at `anker`.
+void Gebührentabelle(docx::Document& doc, const std::vector<Betrag>& beträge,
+                     std::optional<docx::Range> anker = std::nullopt) {
     Abrechnungstabelle t(doc, "Test");
-    t.Anlegen(t.AnkerFinden(std::nullopt), static_cast<int>(beträge.size()), 5);
+    t.Anlegen(anker ? *anker : t.AnkerFinden(std::nullopt), static_cast<int>(beträge.size()), 5);
     for (int zeile = 1; zeile <= static_cast<int>(beträge.size()); ++zeile) {
         t.Schreiben(zeile, 5, beträge[zeile - 1].text);
         if (!beträge[zeile - 1].kommentar.empty())
@@ -271,6 +273,41 @@ TEST(SummeBilden, AnAdvanceInvoiceWithANullFieldIsStillDeducted) {
     EXPECT_EQ(Feld(u, 17, "Brutto"), 57500);
     EXPECT_EQ(u.log.Sätze(), 1);
     EXPECT_EQ(Sätze(u, 94, "GebührenTabelle.SummeBilden"), 1);
+}
+
+TEST(SummeBilden, AFinalInvoiceWithoutAdvanceInvoicesKeepsItsTotals) {
+    test::Rechnungsumgebung u;
+    u.db->Execute("DELETE FROM Rechnung WHERE Rechnungsart = 5");
+    Schlussrechnung(u);
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
+    SummeBilden(false);
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Rows().Count(), 4);
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 200000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 238000);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, AFinalInvoiceStoresItsRemainderWhenTheSummaryTableCannotBeAdded) {
+    test::Rechnungsumgebung u;
+    // The template's "vamoStart" lies between two rows of its table, where no table can go.
+    u.doc = docx::Document::Open(std::filesystem::path(KOVELUND_TEST_DATA) / "docx" / "zeilenmarke.docx");
+    u.doc->SaveAs(u.verzeichnis / "Rechnung.docx");
+    Auftrag().Doc = u.doc;
+    Schlussrechnung(u);
+    docx::Range ende = u.doc->Content();
+    ende.Collapse(docx::CollapseEnd);
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}}, ende);
+    SummeBilden(false);
+    EXPECT_FALSE(Summentabelle(*u.doc));
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 48000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 57500);
+    EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 0);
+    EXPECT_EQ(Sätze(u, 4605, "GebührenTabelle.SummeBilden"), 1) << "the table could not be added";
+    EXPECT_GT(Sätze(u, 91, "GebührenTabelle.SummeBilden"), 0) << "each row that could not be written";
+    EXPECT_EQ(u.log.Sätze(),
+              Sätze(u, 4605, "GebührenTabelle.SummeBilden") + Sätze(u, 91, "GebührenTabelle.SummeBilden"));
 }
 
 TEST(SummeBilden, AHostTableOfFewerThanFiveColumnsAddsNothing) {
