@@ -239,9 +239,10 @@ void AnzahlungenAbziehen(docx::Document& doc, const std::optional<docx::Table>& 
     dao::Recordset& rechnung = *k.Rechnung;
     bool schlussrechnung = false;
     fehler([&] { schlussrechnung = AlsDouble(rechnung.Fields("Rechnungsart").Value()) == 4; });
-    if (!schlussrechnung || !k.NeueAbfrage) return;
+    if (!schlussrechnung) return;
     std::shared_ptr<dao::Recordset> anzahlungen;
     fehler([&] {
+        if (!k.NeueAbfrage) throw ObjektFehlt("no host database for the advance invoices");
         anzahlungen = k.NeueAbfrage->OpenRecordset(
             "SELECT * FROM Rechnung WHERE ID_Auftragsnummer = " +
                 std::to_string(AlsLong(rechnung.Fields("ID_Auftragsnummer").Value())) +

@@ -310,6 +310,19 @@ TEST(SummeBilden, AFinalInvoiceStoresItsRemainderWhenTheSummaryTableCannotBeAdde
               Sätze(u, 4605, "GebührenTabelle.SummeBilden") + Sätze(u, 91, "GebührenTabelle.SummeBilden"));
 }
 
+TEST(SummeBilden, WithoutTheHostDatabaseTheDeductionIsLoggedAndSkipped) {
+    test::Rechnungsumgebung u;
+    Schlussrechnung(u);
+    Auftrag().NeueAbfrage = nullptr;
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
+    SummeBilden(true);
+    EXPECT_EQ(Summentabelle(*u.doc)->Rows().Count(), 4) << "no advance invoices could be read";
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 238000);
+    EXPECT_EQ(Sätze(u, 91, "GebührenTabelle.SummeBilden"), 1);
+    EXPECT_EQ(Sätze(u, 91, "GebührenTabelle.Zahlungsziel"), 1);
+    EXPECT_EQ(u.log.Sätze(), 2);
+}
+
 TEST(SummeBilden, AHostTableOfFewerThanFiveColumnsAddsNothing) {
     test::Rechnungsumgebung u;
     u.Rechnung(17);
