@@ -117,7 +117,8 @@ void RechnungsanteilBestimmen(const Auftragskontext& k, Summen& s, Fehlerbereich
         s.letzteZeile = 4;
     } else {
         double p = k.AbschlagProzent / 100.0;
-        s.betrag = s.gesamt * p;
+        // The product first, as the amount is defined: Total × (p / 100) can end a cent apart.
+        s.betrag = s.gesamt * k.AbschlagProzent / 100;
         s.mwst *= p;
         s.steuerpflichtig *= p;
         s.anteil = p;

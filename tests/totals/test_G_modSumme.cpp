@@ -323,6 +323,35 @@ TEST(SummeBilden, WithoutTheHostDatabaseTheDeductionIsLoggedAndSkipped) {
     EXPECT_EQ(u.log.Sätze(), 2);
 }
 
+TEST(SummeBilden, APercentageAdvanceIsTotalTimesPercentThenDividedByHundred) {
+    test::Rechnungsumgebung u;
+    u.Rechnung(17);
+    Auftrag().AbschlagProzent = 10;
+    Gebührentabelle(*u.doc, {{"   302,00 €", ""}, {"    38,35 €", "0"}});
+    SummeBilden(false);
+    u.NeuLaden();
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Rows().Count(), 5);
+    EXPECT_EQ(Zelle(*t, 1, 4), "     340,35 €");
+    EXPECT_EQ(Zelle(*t, 2, 2), "Abschlagszahlung von 10%");
+    EXPECT_EQ(Zelle(*t, 2, 4), "      34,04 €");
+    EXPECT_EQ(Zelle(*t, 3, 2), "Mehrwertsteuer 19 %");
+    EXPECT_EQ(Zelle(*t, 3, 3), "      30,20 €") << "the rate's sum times 10 %";
+    EXPECT_EQ(Zelle(*t, 3, 4), "       5,74 €");
+    EXPECT_EQ(Zelle(*t, 5, 4), "      39,77 €");
+    EXPECT_EQ(Marke(*u.doc, "vamoNetto"), "      34,04 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoMwSt"), "       5,74 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoBrutto"), "      39,77 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoGesamt"), "      39,77 € ");
+    // 34,035 - 30,20 in doubles: the product first, as the formula reads, lands below the half cent.
+    EXPECT_EQ(Marke(*u.doc, "vamoAuslagen"), "       3,83 € ");
+    EXPECT_NEAR(Feld(u, 17, "NettoRechnung"), 3020, 1e-9);
+    EXPECT_NEAR(Feld(u, 17, "Brutto"), 3977.3, 1e-9);
+    EXPECT_NEAR(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 383.5, 1e-9);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
 TEST(SummeBilden, AHostTableOfFewerThanFiveColumnsAddsNothing) {
     test::Rechnungsumgebung u;
     u.Rechnung(17);
