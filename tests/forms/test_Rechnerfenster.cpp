@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 using namespace kovelund;
@@ -81,6 +82,8 @@ TEST(Rechnerfenster, LoadStepFillsTheWindowAndEmbedsItInTheHost) {
     EXPECT_EQ(f.CommandEnde.Picture(), "OK");
     EXPECT_EQ(f.CommandNeu.Picture(), "Dokument");
     EXPECT_EQ(f.lblVersion.Caption(), "V " + Revision());
+    EXPECT_TRUE(std::regex_match(Revision(), std::regex("[0-9]+|[0-9]+\\.[0-9]+\\.[0-9]+")))
+        << Revision() << ": a revision number, or the project version outside a checkout";
     EXPECT_EQ(f.MousePointer(), 0);
     EXPECT_EQ(f.Gitter.TextMatrix(1, 1), "Flst.Nr. 123/4");
     const std::vector<ui::WindowCall> erwartet = {{"SetParent", {f.hWnd(), 4711}},
