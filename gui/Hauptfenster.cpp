@@ -268,8 +268,13 @@ bool Hauptfenster::ÄnderungenKlären() {
     return frage.clickedButton() != ja || Speichern();
 }
 
+void Hauptfenster::OhneSpeichernSchließen() {
+    ohneRückfrage_ = true;
+    close();
+}
+
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
-    if (!ÄnderungenKlären()) {
+    if (!ohneRückfrage_ && !ÄnderungenKlären()) {
         ereignis->ignore();
         return;
     }

@@ -7,6 +7,7 @@
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "gui/Auftragspanel.h"
+#include "gui/Bildschirmfotos.h"
 #include "gui/Hauptfenster.h"
 #include "gui/QtBackend.h"
 #include "gui/Tabellenpanel.h"
@@ -22,6 +23,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -30,6 +32,7 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -94,6 +97,7 @@ private Q_SLOTS:
     void abbruchLaesstDieRechnungUnveraendert();
     void tabellenpanelSetztDenCursor();
     void tabellenwahlOeffnetDenVorhandenenEintrag();
+    void bildschirmfotosFragenNichtNachDemSpeichern();
 
 private:
     QWidget* W(const char* name) const;
@@ -312,6 +316,26 @@ void Hauptfenster::tabellenwahlOeffnetDenVorhandenenEintrag() {
     QCOMPARE(W<QLineEdit>("msk100")->displayText(), QStringLiteral("12"));
     Klicken("CommandAbbruch");
     QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+}
+
+// The pictures are taken on a temporary copy: closing its changed invoice must not wait for an answer.
+void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
+    QTemporaryDir bilder;
+    QStringList fragen;
+    QTimer wache;
+    connect(&wache, &QTimer::timeout, [&fragen] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            fragen << dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    wache.start(0);
+    QCOMPARE(gui::BildschirmfotosAufnehmen(bilder.path()), 0);
+    wache.stop();
+    QVERIFY2(fragen.isEmpty(), qPrintable(fragen.join(QStringLiteral(", "))));
+    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png"})
+        QVERIFY(QFileInfo::exists(bilder.filePath(QString::fromUtf8(bild))));
+    QVERIFY2(Fenster().Standardinstanz(1) == nullptr, "the open window goes with the host");
 }
 
 QTEST_MAIN(Hauptfenster)
