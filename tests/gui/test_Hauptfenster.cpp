@@ -28,6 +28,9 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -98,6 +101,7 @@ private Q_SLOTS:
     void tabellenpanelSetztDenCursor();
     void tabellenwahlOeffnetDenVorhandenenEintrag();
     void bildschirmfotosFragenNichtNachDemSpeichern();
+    void ueberKovelundNenntDieVolleVersion();
 
 private:
     QWidget* W(const char* name) const;
@@ -336,6 +340,23 @@ void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
     for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png"})
         QVERIFY(QFileInfo::exists(bilder.filePath(QString::fromUtf8(bild))));
     QVERIFY2(Fenster().Standardinstanz(1) == nullptr, "the open window goes with the host");
+}
+
+void Hauptfenster::ueberKovelundNenntDieVolleVersion() {
+    QApplication::setApplicationVersion(QStringLiteral("0.1.0.abc1234"));
+    QAction* über = nullptr;
+    for (QAction* menü : host_->menuBar()->actions())
+        if (menü->text() == QStringLiteral("&Hilfe")) über = menü->menu()->actions().value(0);
+    QVERIFY(über);
+    QString text;
+    QTimer::singleShot(0, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        box->accept();
+    });
+    über->trigger();
+    QVERIFY2(text.startsWith(QStringLiteral("Kovelund 0.1.0.abc1234")), qPrintable(text));
 }
 
 QTEST_MAIN(Hauptfenster)
