@@ -165,6 +165,27 @@ TEST(Gridfenster, TabAndDeleteRows) {
     EXPECT_EQ(e.backend.Questions().back().buttons, 36);
 }
 
+TEST(Gridfenster, DeleteRemovesEverySelectedRowButTheLast) {
+    Fensterumgebung e;
+    Testfenster f;
+    f.Load();
+    f.Gitter.SetRows(4);
+    for (int r = 1; r <= 4; ++r)
+        f.Gitter.SetTextMatrix(r, 1, "Flst.Nr. " + std::to_string(r));
+    f.Gitter.SelectRows({2, 4});
+    f.CommandLöschen.Press();
+    ASSERT_EQ(f.Gitter.Rows(), 2);
+    EXPECT_EQ(f.Gitter.TextMatrix(1, 1), "Flst.Nr. 1");
+    EXPECT_EQ(f.Gitter.TextMatrix(2, 1), "Flst.Nr. 3");
+
+    f.Gitter.SelectRows({1, 2});
+    f.CommandLöschen.Press();
+    ASSERT_EQ(f.Gitter.Rows(), 1) << "the last row stays";
+    EXPECT_EQ(f.Gitter.TextMatrix(1, 1), "Flst.Nr. 3");
+    EXPECT_EQ(e.backend.Questions().size(), 2u);
+    EXPECT_EQ(e.u.log.Sätze(), 0);
+}
+
 TEST(Rechnerfenster, FinishingTwiceReplacesTheTableInPlace) {
     Fensterumgebung e;
     {
