@@ -260,14 +260,15 @@ TEST_F(Abrechnung, TheLayoutWithAShareAndExpenses) {
     Klicken(fenster->chkVUnterlagen);
     Klicken(fenster->chkÜbernahme);
     docx::Table t = Abschließen();
-    const std::string titel = "13,5L 0,5L 0,5L 0,5L 0,3L 0,3L 2,5L 0,3L";
+    const std::string flurstücksreihe = "13,5L 0,5L 0,5L 0,5L 0,3L 0,3L 2,5L 0,3L";
     const std::string gebühr = "2L 5,3L 4L 3,1L 0,3L 0,3L 2,5L 0,3L";
     const std::string auslage = "2L 5,3L 4L 2,8L 0,3L 0,3L 0,3L 2,5L";
-    EXPECT_TRUE(LayoutGleich(
-        t, {"13,5L* 0,5L 0,5L 0,5L 0,3L 0,3L 2,5L 0,3L", titel, "2L* 5,3L* 1L 3,1L 2,87L 0,3L 2,5L 0,3L",
-            gebühr, gebühr, gebühr, gebühr, gebühr, gebühr, "2L 5,3L* 4L 3,1L 0,3L 0,3L 2,5L* 0,3L",
-            "2L 7,4L 2,4L 3,1L 3L 0,3L 0,3L 0,3L", "2L 5,3L* 4L 3,1L 0,3L 0,3L 2,5L 0,3L", auslage, auslage,
-            "2L 7,4L 2,1L 3,1L 3L 0,3L 0,3L 0,3L"}));
+    EXPECT_TRUE(
+        LayoutGleich(t, {"13,5L* 0,5L 0,5L 0,5L 0,3L 0,3L 2,5L 0,3L", flurstücksreihe,
+                         "2L* 5,3L* 1L 3,1L 2,87L 0,3L 2,5L 0,3L", gebühr, gebühr, gebühr, gebühr, gebühr,
+                         gebühr, "2L 5,3L* 4L 3,1L 0,3L 0,3L 2,5L* 0,3L",
+                         "2L 7,4L 2,4L 3,1L 3L 0,3L 0,3L 0,3L", "2L 5,3L* 4L 3,1L 0,3L 0,3L 2,5L 0,3L",
+                         auslage, auslage, "2L 7,4L 2,1L 3,1L 3L 0,3L 0,3L 0,3L"}));
     EXPECT_FALSE(t.BordersVisible());
 }
 
