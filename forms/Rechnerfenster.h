@@ -19,7 +19,8 @@
 
 namespace kovelund {
 
-/// The component's revision as the windows show it after "V ".
+/// The component's revision number as the windows show it after "V ": the count of commits of the
+/// checkout it was built from, else the project version.
 const std::string& Revision();
 
 /// An hours entry rounded up to the next half hour, as the hours fields do on leaving: formatted

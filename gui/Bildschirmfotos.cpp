@@ -100,7 +100,7 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
         if (unter) unter->move(0, 0);
     }
     gut = Speichern(&host, verzeichnis + QStringLiteral("/kovelund-gui.png")) && gut;
-    host.close();
+    host.OhneSpeichernSchließen();
     return gut ? 0 : 1;
 }
 

@@ -125,6 +125,14 @@ void Hauptfenster::MenüsAnlegen() {
     QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
     fenster->addAction(QStringLiteral("&Überlappend"), bereich_, &QMdiArea::cascadeSubWindows);
     fenster->addAction(QStringLiteral("&Nebeneinander"), bereich_, &QMdiArea::tileSubWindows);
+
+    QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    hilfe->addAction(QStringLiteral("Ü&ber Kovelund …"), this, [this] {
+        QMessageBox::about(
+            this, QStringLiteral("Über Kovelund"),
+            QStringLiteral("Kovelund %1\nGebühren für Vermessungsarbeiten, in die Rechnung geschrieben.")
+                .arg(QApplication::applicationVersion()));
+    });
     ZuletztZeigen();
 }
 
@@ -268,8 +276,13 @@ bool Hauptfenster::ÄnderungenKlären() {
     return frage.clickedButton() != ja || Speichern();
 }
 
+void Hauptfenster::OhneSpeichernSchließen() {
+    ohneRückfrage_ = true;
+    close();
+}
+
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
-    if (!ÄnderungenKlären()) {
+    if (!ohneRückfrage_ && !ÄnderungenKlären()) {
         ereignis->ignore();
         return;
     }

@@ -41,6 +41,8 @@ public:
     /// Saves the invoice to its file, or to `datei` from then on.
     bool Speichern();
     bool SpeichernUnter(const std::filesystem::path& datei);
+    /// Closes without offering to save the invoice: for a temporary copy whose changes nobody keeps.
+    void OhneSpeichernSchließen();
 
     /// Hands the job's facts, the invoice and the database to KV and opens calculator window
     /// `index` (0 … 5) with Show, in the MDI area; a fact KV does not take is reported.
@@ -82,6 +84,7 @@ private:
     QAction* speichern_ = nullptr;
     QAction* speichernUnter_ = nullptr;
     std::array<QAction*, 6> kategorien_{};
+    bool ohneRückfrage_ = false;
 };
 
 } // namespace kovelund::gui

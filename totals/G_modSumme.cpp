@@ -117,7 +117,8 @@ void RechnungsanteilBestimmen(const Auftragskontext& k, Summen& s, Fehlerbereich
         s.letzteZeile = 4;
     } else {
         double p = k.AbschlagProzent / 100.0;
-        s.betrag = s.gesamt * p;
+        // The product first, as the amount is defined: Total × (p / 100) can end a cent apart.
+        s.betrag = s.gesamt * k.AbschlagProzent / 100;
         s.mwst *= p;
         s.steuerpflichtig *= p;
         s.anteil = p;
@@ -217,15 +218,32 @@ std::string Datumstext(dao::Database& db, const Variant& rechnungsnummer) {
     return AlsText(Variant(AlsDatum(termin->Fields("Datum").Value())));
 }
 
-// One row per advance invoice of the order, deducted from this invoice's figures.
-void AnzahlungenAbziehen(docx::Document& doc, const docx::Table& t, const Auftragskontext& k, Summen& s,
-                         Fehlerbereich& fehler) {
+// The amounts of one advance invoice, in euros; a field that cannot be read counts 0.
+struct Anzahlung {
+    double netto = 0;
+    double frei = 0;
+    double brutto = 0;
+};
+
+Anzahlung AnzahlungLesen(dao::Recordset& a, Fehlerbereich& fehler) {
+    Anzahlung betrag;
+    fehler([&] { betrag.netto = AlsDouble(a.Fields("NettoRechnung").Value()) / 100; });
+    fehler([&] { betrag.frei = AlsDouble(a.Fields("MehrwertsteuerFreierbetrag").Value()) / 100; });
+    fehler([&] { betrag.brutto = AlsDouble(a.Fields("Brutto").Value()) / 100; });
+    return betrag;
+}
+
+// One row per advance invoice of the order, deducted from this invoice's figures. The remainder does
+// not depend on the summary table: without it each row's writing fails on its own.
+void AnzahlungenAbziehen(docx::Document& doc, const std::optional<docx::Table>& tabelle,
+                         const Auftragskontext& k, Summen& s, Fehlerbereich& fehler) {
     dao::Recordset& rechnung = *k.Rechnung;
     bool schlussrechnung = false;
     fehler([&] { schlussrechnung = AlsDouble(rechnung.Fields("Rechnungsart").Value()) == 4; });
-    if (!schlussrechnung || !k.NeueAbfrage) return;
+    if (!schlussrechnung) return;
     std::shared_ptr<dao::Recordset> anzahlungen;
     fehler([&] {
+        if (!k.NeueAbfrage) throw ObjektFehlt("no host database for the advance invoices");
         anzahlungen = k.NeueAbfrage->OpenRecordset(
             "SELECT * FROM Rechnung WHERE ID_Auftragsnummer = " +
                 std::to_string(AlsLong(rechnung.Fields("ID_Auftragsnummer").Value())) +
@@ -234,55 +252,60 @@ void AnzahlungenAbziehen(docx::Document& doc, const docx::Table& t, const Auftra
     });
     if (!anzahlungen || anzahlungen->Eof()) return;
 
+    auto t = [&]() -> const docx::Table& {
+        if (!tabelle) throw ObjektFehlt("the summary table was not added");
+        return *tabelle;
+    };
     double restNetto = s.betrag, restMwSt = s.mwst, restBrutto = s.betrag + s.mwst;
     double anzeige = s.betrag * (100 + k.Mehrwertsteuersatz) / 100;
     int zeile = s.letzteZeile;
     auto neueZeile = [&] {
-        fehler([&] { t.Rows().Add(); });
+        fehler([&] { t().Rows().Add(); });
         ++zeile;
-        fehler([&] { t.Cell(zeile, 1).SetWidth(doc.Application().CentimetersToPoints(9), 0); });
-        fehler([&] { t.Cell(zeile, 2).SetWidth(doc.Application().CentimetersToPoints(3), 0); });
+        // A new row copies the formatting of the last one, bold marks included.
+        fehler([&] {
+            for (int spalte = 1; spalte <= 4; ++spalte)
+                t().Cell(zeile, spalte).Range().SetBold(false);
+        });
+        fehler([&] { t().Cell(zeile, 1).SetWidth(doc.Application().CentimetersToPoints(9), 0); });
+        fehler([&] { t().Cell(zeile, 2).SetWidth(doc.Application().CentimetersToPoints(3), 0); });
     };
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 2, "Zwischensumme", true); });
+    fehler([&] { Schreiben(t(), zeile, 2, "Zwischensumme", true); });
     neueZeile();
     neueZeile();
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 2, "Entgeld"); });
-    fehler([&] { Schreiben(t, zeile, 3, "Umsatzsteuer"); });
-    fehler([&] { Schreiben(t, zeile, 4, "Summe"); });
+    fehler([&] { Schreiben(t(), zeile, 2, "Entgeld"); });
+    fehler([&] { Schreiben(t(), zeile, 3, "Umsatzsteuer"); });
+    fehler([&] { Schreiben(t(), zeile, 4, "Summe"); });
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 2, Euro(anzeige - s.mwst)); });
-    fehler([&] { Schreiben(t, zeile, 3, Euro(s.mwst)); });
-    fehler([&] { Schreiben(t, zeile, 4, Euro(anzeige)); });
+    fehler([&] { Schreiben(t(), zeile, 2, Euro(anzeige - s.mwst)); });
+    fehler([&] { Schreiben(t(), zeile, 3, Euro(s.mwst)); });
+    fehler([&] { Schreiben(t(), zeile, 4, Euro(anzeige)); });
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 1, "abzgl. Anzahlungen"); });
+    fehler([&] { Schreiben(t(), zeile, 1, "abzgl. Anzahlungen"); });
     for (; !anzahlungen->Eof(); anzahlungen->MoveNext()) {
         neueZeile();
         dao::Recordset& a = *anzahlungen;
         std::string datum;
         fehler([&] { datum = Datumstext(*k.NeueAbfrage, a.Fields("ID_Rechnungsnummer").Value()); });
         fehler([&] {
-            Schreiben(t, zeile, 1,
+            Schreiben(t(), zeile, 1,
                       "Rechnung Nr. " + AlsText(a.Fields("Rechnungsnummer").Value()) + " vom " + datum);
         });
-        fehler([&] {
-            double netto = AlsDouble(a.Fields("NettoRechnung").Value()) / 100;
-            double frei = AlsDouble(a.Fields("MehrwertsteuerFreierbetrag").Value()) / 100;
-            double brutto = AlsDouble(a.Fields("Brutto").Value()) / 100;
-            Schreiben(t, zeile, 2, Euro(netto + frei));
-            Schreiben(t, zeile, 3, Euro(brutto - netto - frei));
-            Schreiben(t, zeile, 4, Euro(brutto));
-            restNetto -= netto + frei;
-            restMwSt -= brutto - netto - frei;
-            restBrutto -= brutto;
-        });
+        Anzahlung b = AnzahlungLesen(a, fehler);
+        fehler([&] { Schreiben(t(), zeile, 2, Euro(b.netto + b.frei)); });
+        fehler([&] { Schreiben(t(), zeile, 3, Euro(b.brutto - b.netto - b.frei)); });
+        fehler([&] { Schreiben(t(), zeile, 4, Euro(b.brutto)); });
+        restNetto -= b.netto + b.frei;
+        restMwSt -= b.brutto - b.netto - b.frei;
+        restBrutto -= b.brutto;
     }
     neueZeile();
-    fehler([&] { Schreiben(t, zeile, 1, "verbl. Restbetrag", true); });
-    fehler([&] { Schreiben(t, zeile, 2, Euro(restNetto), true); });
-    fehler([&] { Schreiben(t, zeile, 3, Euro(restMwSt), true); });
-    fehler([&] { Schreiben(t, zeile, 4, Euro(restBrutto), true); });
+    fehler([&] { Schreiben(t(), zeile, 1, "verbl. Restbetrag", true); });
+    fehler([&] { Schreiben(t(), zeile, 2, Euro(restNetto), true); });
+    fehler([&] { Schreiben(t(), zeile, 3, Euro(restMwSt), true); });
+    fehler([&] { Schreiben(t(), zeile, 4, Euro(restBrutto), true); });
     s.steuerpflichtig = restNetto;
     s.mwst = restMwSt;
     s.betrag = restBrutto - restMwSt;
@@ -324,7 +347,7 @@ void SummeBilden(bool zahlungsziel) {
     fehler([&] { tabelle = doc.Tables().Add(SummenAnker(doc), s.letzteZeile, 4); });
     if (tabelle) SummentabelleFüllen(doc, *tabelle, k, s, fehler);
     MarkenSchreiben(doc, s, fehler);
-    if (k.Rechnung && tabelle) AnzahlungenAbziehen(doc, *tabelle, k, s, fehler);
+    if (k.Rechnung) AnzahlungenAbziehen(doc, tabelle, k, s, fehler);
     if (k.Rechnung) RechnungSpeichern(k, s, fehler);
     Zahlungsziel(doc, zahlungsziel);
 }

@@ -21,6 +21,10 @@ public:
     void SetWidth(double points, int rule);
     /// The cell's width in points; 0 when it has none in twentieths of a point.
     double Width() const;
+    /// Whether any of the cell's four edges shows a line: the cell's own border for that edge, else
+    /// the table's (its outer border at the table's edge, the inside border between cells); a table
+    /// style's borders are not consulted.
+    bool BordersVisible() const;
     /// Selects this cell.
     void Select() const;
     /// 1-based row of the cell in its table.

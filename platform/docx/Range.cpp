@@ -60,6 +60,21 @@ pugi::xml_node ParagraphAt(const Point& at) {
     return InsertAt(place, "w:p");
 }
 
+// The run properties of the text runs and of the paragraph marks between two points, in order; an
+// entry is empty for a run or mark without properties of its own.
+std::vector<pugi::xml_node> FormattingBetween(const Point& from, const Point& to) {
+    std::vector<pugi::xml_node> found;
+    pugi::xml_node first = N(from.container);
+    while (first && !Is(first, "w:r") && !Is(first, "w:p"))
+        first = first.parent();
+    if (Is(first, "w:r") && ShowsText(first)) found.push_back(first.child("w:rPr"));
+    Walk(from, to, [&](Event event, pugi::xml_node node, std::string_view) {
+        if (event == Event::Enter && Is(node, "w:r") && ShowsText(node)) found.push_back(node.child("w:rPr"));
+        if (event == Event::Exit && Is(node, "w:p")) found.push_back(node.child("w:pPr").child("w:rPr"));
+    });
+    return found;
+}
+
 } // namespace
 
 void Range::Check(const char* operation) const {
@@ -184,6 +199,32 @@ void Range::SetBold(bool bold) {
             detail::SetBold(Ensure(Properties(node), "w:rPr", ParagraphPropertyOrder), bold);
     });
     doc_->Changed();
+}
+
+Tristate Range::Bold() const {
+    if (!doc_) return TristateFalse;
+    int bold = Common(
+        FormattingBetween(start_, end_),
+        [](pugi::xml_node rPr) { return IsBold(rPr) ? TristateTrue : TristateFalse; }, TristateFalse,
+        Undefined);
+    return static_cast<Tristate>(bold);
+}
+
+double Range::FontSize() const {
+    if (!doc_) return 0;
+    int halfPoints = Common(FormattingBetween(start_, end_), SizeOf, 0, Undefined);
+    return halfPoints == Undefined ? Undefined : halfPoints / 2.0;
+}
+
+int Range::Alignment() const {
+    if (!doc_) return AlignLeft;
+    std::vector<pugi::xml_node> paragraphs;
+    if (pugi::xml_node first = ParagraphOf(InlineStart(start_))) paragraphs.push_back(first);
+    Walk(start_, end_, [&](Event event, pugi::xml_node node, std::string_view) {
+        if (event == Event::Enter && Is(node, "w:p") && (paragraphs.empty() || paragraphs.back() != node))
+            paragraphs.push_back(node);
+    });
+    return Common(paragraphs, AlignmentOf, AlignLeft, Undefined);
 }
 
 CommentsInRange Range::Comments() const {

@@ -13,6 +13,10 @@ namespace kovelund::docx {
 enum CollapseDirection { CollapseEnd = 0, CollapseStart = 1 };
 /// Unit of Range::MoveStart; only words are supported.
 enum MoveUnit { UnitWord = 2 };
+/// What a formatting reader gives when the parts of a range differ.
+inline constexpr int Undefined = 9999999;
+/// Bold of a range: all of it, none of it, or mixed (Undefined).
+enum Tristate { TristateFalse = 0, TristateTrue = -1, TristateMixed = Undefined };
 
 /// A cheap handle like pugi::xml_node: copies refer to the same text. Valid while its document is
 /// open; a range into a deleted table stays harmless but reads as empty.
@@ -47,6 +51,16 @@ public:
     void InsertAfter(std::string text);
     /// Sets or clears bold on the range's runs and on the marks of the paragraphs it covers.
     void SetBold(bool bold);
+    /// Bold as the runs that show text and the paragraph marks in the range carry it themselves
+    /// (styles are not consulted): TristateTrue when all are bold, TristateFalse when none is or
+    /// the range holds neither, TristateMixed otherwise.
+    Tristate Bold() const;
+    /// The font size in points that the range's text runs and paragraph marks carry themselves;
+    /// 0 when none carries one, Undefined when they differ.
+    double FontSize() const;
+    /// The alignment of the paragraphs the range touches (0 left, 1 centred, 2 right, 3 justified,
+    /// as set on each paragraph itself; without a setting left); Undefined when they differ.
+    int Alignment() const;
     /// The comments attached to the range: for a cell or table those whose interval overlaps it,
     /// else those with a marker inside it; ordered by their start.
     CommentsInRange Comments() const;

@@ -1,6 +1,7 @@
 #include "platform/docx/Shape.h"
 
 #include "platform/docx/DocxError.h"
+#include "platform/docx/Selection.h"
 #include "platform/docx/detail/DocumentState.h"
 #include "platform/docx/detail/Xml.h"
 
@@ -44,6 +45,10 @@ std::string Fill(std::string text, const std::string& key, const std::string& va
 
 std::string Emu(double points) {
     return std::to_string(std::llround(points * EmuPerPoint));
+}
+
+double Points(long long emu) {
+    return static_cast<double>(emu) / EmuPerPoint;
 }
 
 bool InFallback(pugi::xml_node node) {
@@ -223,6 +228,37 @@ void Shape::SetAlignment(int alignment) {
     for (pugi::xml_node p : TextContent(N(shape_)).children("w:p"))
         Set(Ensure(Properties(p), "w:jc", ParagraphPropertyOrder), "w:val", values[alignment]);
     doc_->Changed();
+}
+
+int Shape::Alignment() const {
+    return Common(TextContent(N(shape_)).children("w:p"), AlignmentOf, AlignLeft, Undefined);
+}
+
+double Shape::Left() const {
+    return Points(N(shape_).child("wp:positionH").child("wp:posOffset").text().as_llong(0));
+}
+
+double Shape::Top() const {
+    return Points(N(shape_).child("wp:positionV").child("wp:posOffset").text().as_llong(0));
+}
+
+double Shape::Width() const {
+    return Points(N(shape_).child("wp:extent").attribute("cx").as_llong(0));
+}
+
+double Shape::Height() const {
+    return Points(N(shape_).child("wp:extent").attribute("cy").as_llong(0));
+}
+
+int Shape::RelativeVerticalPosition() const {
+    static const char* bases[] = {"margin",    "page",         "paragraph",    "line",
+                                  "topMargin", "bottomMargin", "insideMargin", "outsideMargin"};
+    pugi::xml_node position = N(shape_).child("wp:positionV");
+    if (!position) return RelativeToParagraph;
+    std::string_view base = position.attribute("relativeFrom").value();
+    for (int i = 0; i < 8; ++i)
+        if (base == bases[i]) return i;
+    return RelativeToParagraph;
 }
 
 int Shapes::Count() const {

@@ -3,6 +3,7 @@
 
 #include "platform/docx/Collection.h"
 #include "platform/docx/Forward.h"
+#include "platform/docx/Range.h"
 
 #include <optional>
 #include <string>
@@ -40,6 +41,17 @@ public:
     std::string Text() const;
     /// Alignment of all its paragraphs: 0 left, 1 centred, 2 right, 3 justified; others throw 5843.
     void SetAlignment(int alignment);
+    /// The alignment of its paragraphs as Range::Alignment reads it; Undefined when they differ.
+    int Alignment() const;
+    /// Position and size in points: left and top from their bases, width and height of its extent.
+    /// A legacy drawing reads 0 for each.
+    double Left() const;
+    double Top() const;
+    double Width() const;
+    double Height() const;
+    /// Base of the vertical position (0 margin, 1 page, 2 paragraph, 3 line, 4 top margin, 5 bottom
+    /// margin, 6 inside margin, 7 outside margin); a legacy drawing reads 2.
+    int RelativeVerticalPosition() const;
 
 private:
     detail::DocumentState* doc_ = nullptr;

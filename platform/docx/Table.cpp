@@ -145,6 +145,44 @@ void CheckWidth(double points, int rule, const char* operation) {
                                                  " is not supported");
 }
 
+// Whether a border element shows a line; a missing one does not.
+bool Line(pugi::xml_node border) {
+    std::string_view value = border.attribute("w:val").value();
+    return !value.empty() && value != "none" && value != "nil";
+}
+
+// One edge of a cell: its own border names, and the table's at the table's edge and between cells.
+struct Edge {
+    const char* side;
+    const char* logical;
+    const char* inner;
+};
+constexpr Edge Top{"w:top", "w:top", "w:insideH"};
+constexpr Edge Bottom{"w:bottom", "w:bottom", "w:insideH"};
+constexpr Edge Left{"w:left", "w:start", "w:insideV"};
+constexpr Edge Right{"w:right", "w:end", "w:insideV"};
+
+pugi::xml_node Side(pugi::xml_node borders, const Edge& edge) {
+    return borders.child(edge.side) ? borders.child(edge.side) : borders.child(edge.logical);
+}
+
+// The cell's own border of the edge, else the row's exception's, else the table's.
+bool EdgeShows(pugi::xml_node cell, const Edge& edge, bool atTableEdge) {
+    pugi::xml_node border = Side(cell.child("w:tcPr").child("w:tcBorders"), edge);
+    for (pugi::xml_node table : {RowOf(cell).child("w:tblPrEx").child("w:tblBorders"),
+                                 TableOf(cell).child("w:tblPr").child("w:tblBorders")})
+        if (!border) border = atTableEdge ? Side(table, edge) : table.child(edge.inner);
+    return Line(border);
+}
+
+bool CellBordered(pugi::xml_node cell) {
+    std::vector<pugi::xml_node> rows = RowsOf(TableOf(cell));
+    std::vector<pugi::xml_node> cells = CellsOf(RowOf(cell));
+    return EdgeShows(cell, Top, rows.front() == RowOf(cell)) ||
+           EdgeShows(cell, Bottom, rows.back() == RowOf(cell)) ||
+           EdgeShows(cell, Left, cells.front() == cell) || EdgeShows(cell, Right, cells.back() == cell);
+}
+
 } // namespace
 
 docx::Range Cell::Range() const {
@@ -162,6 +200,10 @@ double Cell::Width() const {
     pugi::xml_node w = N(cell_).child("w:tcPr").child("w:tcW");
     std::string_view type = w.attribute("w:type").value();
     return type.empty() || type == "dxa" ? w.attribute("w:w").as_double(0) / 20.0 : 0.0;
+}
+
+bool Cell::BordersVisible() const {
+    return CellBordered(N(cell_));
 }
 
 void Cell::Select() const {
@@ -257,6 +299,13 @@ void Table::Select() const {
     doc_->selection->SelectCells(table_, cells);
 }
 
+bool Table::BordersVisible() const {
+    for (pugi::xml_node row : RowsOf(N(table_)))
+        for (pugi::xml_node cell : CellsOf(row))
+            if (CellBordered(cell)) return true;
+    return false;
+}
+
 int Table::Position() const {
     const auto& tables = doc_->Tables();
     auto found = std::find(tables.begin(), tables.end(), N(table_));
@@ -280,7 +329,11 @@ Table Tables::Add(const Range& at, int rows, int columns) {
                                                  std::to_string(columns) + " columns are out of range");
     if (!at.State() || !at.Start().container)
         throw DocxError(error::NotAvailable, "Tables.Add: the range belongs to no document");
-    pugi::xml_node table = BuildTable(TablePlace(at.Start()), rows, columns, TextWidth(doc_->Body()));
+    Point place = TablePlace(at.Start());
+    if (Is(N(place.container), "w:tbl") || Is(N(place.container), "w:tr"))
+        throw DocxError(error::NotAvailable,
+                        "Tables.Add: the place lies between the rows or cells of a table");
+    pugi::xml_node table = BuildTable(place, rows, columns, TextWidth(doc_->Body()));
     KeepApart(table);
     doc_->Changed();
     return {doc_, R(table)};

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 using namespace kovelund;
@@ -82,6 +83,8 @@ TEST(Rechnerfenster, LoadStepFillsTheWindowAndEmbedsItInTheHost) {
     EXPECT_EQ(f.CommandEnde.Picture(), "OK");
     EXPECT_EQ(f.CommandNeu.Picture(), "Dokument");
     EXPECT_EQ(f.lblVersion.Caption(), "V " + Revision());
+    EXPECT_TRUE(std::regex_match(Revision(), std::regex("[0-9]+|[0-9]+\\.[0-9]+\\.[0-9]+")))
+        << Revision() << ": a revision number, or the project version outside a checkout";
     EXPECT_EQ(f.MousePointer(), 0);
     EXPECT_EQ(f.Gitter.TextMatrix(1, 1), "Flst.Nr. 123/4");
     const std::vector<ui::WindowCall> erwartet = {{"SetParent", {f.hWnd(), 4711}},
@@ -161,6 +164,27 @@ TEST(Gridfenster, TabAndDeleteRows) {
     f.CommandLöschen.Press();
     EXPECT_EQ(f.Gitter.Rows(), 1) << "answered yes by default";
     EXPECT_EQ(e.backend.Questions().back().buttons, 36);
+}
+
+TEST(Gridfenster, DeleteRemovesEverySelectedRowButTheLast) {
+    Fensterumgebung e;
+    Testfenster f;
+    f.Load();
+    f.Gitter.SetRows(4);
+    for (int r = 1; r <= 4; ++r)
+        f.Gitter.SetTextMatrix(r, 1, "Flst.Nr. " + std::to_string(r));
+    f.Gitter.SelectRows({2, 4});
+    f.CommandLöschen.Press();
+    ASSERT_EQ(f.Gitter.Rows(), 2);
+    EXPECT_EQ(f.Gitter.TextMatrix(1, 1), "Flst.Nr. 1");
+    EXPECT_EQ(f.Gitter.TextMatrix(2, 1), "Flst.Nr. 3");
+
+    f.Gitter.SelectRows({1, 2});
+    f.CommandLöschen.Press();
+    ASSERT_EQ(f.Gitter.Rows(), 1) << "the last row stays";
+    EXPECT_EQ(f.Gitter.TextMatrix(1, 1), "Flst.Nr. 3");
+    EXPECT_EQ(e.backend.Questions().size(), 2u);
+    EXPECT_EQ(e.u.log.Sätze(), 0);
 }
 
 TEST(Rechnerfenster, FinishingTwiceReplacesTheTableInPlace) {

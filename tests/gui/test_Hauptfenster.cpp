@@ -8,6 +8,7 @@
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "gui/Auftragspanel.h"
+#include "gui/Bildschirmfotos.h"
 #include "gui/Hauptfenster.h"
 #include "gui/QtBackend.h"
 #include "gui/Tabellenpanel.h"
@@ -23,14 +24,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -95,6 +101,8 @@ private Q_SLOTS:
     void abbruchLaesstDieRechnungUnveraendert();
     void tabellenpanelSetztDenCursor();
     void tabellenwahlOeffnetDenVorhandenenEintrag();
+    void bildschirmfotosFragenNichtNachDemSpeichern();
+    void ueberKovelundNenntDieVolleVersion();
 
 private:
     QWidget* W(const char* name) const;
@@ -315,6 +323,43 @@ void Hauptfenster::tabellenwahlOeffnetDenVorhandenenEintrag() {
     QCOMPARE(W<QLineEdit>("msk100")->displayText(), QStringLiteral("12"));
     Klicken("CommandAbbruch");
     QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+}
+
+// The pictures are taken on a temporary copy: closing its changed invoice must not wait for an answer.
+void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
+    QTemporaryDir bilder;
+    QStringList fragen;
+    QTimer wache;
+    connect(&wache, &QTimer::timeout, [&fragen] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            fragen << dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    wache.start(0);
+    QCOMPARE(gui::BildschirmfotosAufnehmen(bilder.path()), 0);
+    wache.stop();
+    QVERIFY2(fragen.isEmpty(), qPrintable(fragen.join(QStringLiteral(", "))));
+    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png"})
+        QVERIFY(QFileInfo::exists(bilder.filePath(QString::fromUtf8(bild))));
+    QVERIFY2(Fenster().Standardinstanz(1) == nullptr, "the open window goes with the host");
+}
+
+void Hauptfenster::ueberKovelundNenntDieVolleVersion() {
+    QApplication::setApplicationVersion(QStringLiteral("0.1.0.abc1234"));
+    QAction* über = nullptr;
+    for (QAction* menü : host_->menuBar()->actions())
+        if (menü->text() == QStringLiteral("&Hilfe")) über = menü->menu()->actions().value(0);
+    QVERIFY(über);
+    QString text;
+    QTimer::singleShot(0, [&text] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        text = box->text();
+        box->accept();
+    });
+    über->trigger();
+    QVERIFY2(text.startsWith(QStringLiteral("Kovelund 0.1.0.abc1234")), qPrintable(text));
 }
 
 QTEST_MAIN(Hauptfenster)

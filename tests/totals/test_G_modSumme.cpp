@@ -6,10 +6,12 @@
 #include "platform/docx/Shape.h"
 #include "platform/docx/Table.h"
 #include "support/Beispielrechnung.h"
+#include "support/Tabellenlayout.h"
 #include "totals/G_modSumme.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <ctime>
 
@@ -22,10 +24,12 @@ struct Betrag {
     std::string kommentar; // the VAT rate of the amount, "" for the standard rate
 };
 
-// A fee table as a window writes it: one amount per row in column 5, a comment giving its rate.
-void Gebührentabelle(docx::Document& doc, const std::vector<Betrag>& beträge) {
+// A fee table as a window writes it: one amount per row in column 5, a comment giving its rate; at
+// "vamoStart", or at `anker`.
+void Gebührentabelle(docx::Document& doc, const std::vector<Betrag>& beträge,
+                     std::optional<docx::Range> anker = std::nullopt) {
     Abrechnungstabelle t(doc, "Test");
-    t.Anlegen(t.AnkerFinden(std::nullopt), static_cast<int>(beträge.size()), 5);
+    t.Anlegen(anker ? *anker : t.AnkerFinden(std::nullopt), static_cast<int>(beträge.size()), 5);
     for (int zeile = 1; zeile <= static_cast<int>(beträge.size()); ++zeile) {
         t.Schreiben(zeile, 5, beträge[zeile - 1].text);
         if (!beträge[zeile - 1].kommentar.empty())
@@ -55,6 +59,31 @@ std::string Zelle(const docx::Table& t, int zeile, int spalte) {
 double Feld(test::Beispielrechnung& u, int id, const char* feld) {
     return AlsDouble(u.Gespeichert(id)->Fields(feld).Value());
 }
+
+// Invoice 17 as the final invoice of its order, whose advance invoices are 11 and 14.
+void Schlussrechnung(test::Beispielrechnung& u) {
+    u.db->Execute("UPDATE Rechnung SET Rechnungsart = 4 WHERE ID_Rechnungsnummer = 17");
+    u.Rechnung(17);
+}
+
+// How many records of the log name this error number at this place.
+int Sätze(const test::Beispielrechnung& u, int nummer, std::string_view ort) {
+    std::string log = u.log.Text();
+    std::string kopf = "Error " + std::to_string(nummer) + ": ";
+    int n = 0;
+    for (auto at = log.find(kopf); at != std::string::npos; at = log.find(kopf, at + 1))
+        if (log.compare(log.find("Ort  : ", at) + 7, ort.size(), ort) == 0) ++n;
+    return n;
+}
+
+int Absätze(docx::Document& doc) {
+    std::string text = doc.Content().Text();
+    return static_cast<int>(std::count(text.begin(), text.end(), '\r'));
+}
+
+// The summary table's columns: texts to the left, amounts to the right, as the fee tables above it.
+const char* const summenzeile = "4L 8L 3R 2,5R";
+const char* const rechnungsbetrag = "4L 8L 3R 2,5R*";
 
 } // namespace
 
@@ -92,6 +121,28 @@ TEST(SummeBilden, WorkedExampleWithThreeRates) {
     EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 2000);
     EXPECT_EQ(Feld(u, 17, "Mehrwertsteuersatz"), 16);
     EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, TheSummaryTableIsLaidOutLikeTheFeeTables) {
+    test::Beispielrechnung u;
+    Gebührentabelle(*u.doc, {{"   100,00 €", ""}, {"    50,00 €", "7"}});
+    SummeBilden(false);
+    u.NeuLaden();
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_TRUE(
+        test::LayoutGleich(*t, {summenzeile, summenzeile, summenzeile, summenzeile, rechnungsbetrag}));
+    EXPECT_FALSE(t->BordersVisible());
+    EXPECT_EQ(t->Range().FontSize(), 9);
+
+    Auftrag().AbschlagProzent = 10;
+    SummeBilden(false);
+    u.NeuLaden();
+    t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(Zelle(*t, 2, 2), "Abschlagszahlung von 10%");
+    EXPECT_TRUE(test::LayoutGleich(
+        *t, {summenzeile, "4L 8L* 3R 2,5R", summenzeile, summenzeile, summenzeile, rechnungsbetrag}));
 }
 
 TEST(SummeBilden, WithoutFeeTablesAndRatesCompareAsNumbers) {
@@ -155,22 +206,6 @@ TEST(SummeBilden, AFixedAdvanceOnNothingIsLoggedAndLeavesNoInfinity) {
     EXPECT_EQ(Marke(*u.doc, "vamoNetto"), "     500,00 € ");
 }
 
-TEST(SummeBilden, TwoRunsLeaveOneSummaryTableAndOneTextBox) {
-    test::Beispielrechnung u;
-    u.Rechnung(17);
-    Gebührentabelle(*u.doc, {{"100,00", ""}});
-    SummeBilden(true);
-    SummeBilden(true);
-    u.NeuLaden();
-    int summentabellen = 0;
-    for (const docx::Table& t : u.doc->Tables())
-        if (Zelle(t, 1, 2) == "Summe") ++summentabellen;
-    EXPECT_EQ(summentabellen, 1);
-    EXPECT_EQ(u.doc->Tables().Count(), 2);
-    EXPECT_EQ(u.doc->Shapes().Count(), 1);
-    EXPECT_EQ(Marke(*u.doc, "vamoBrutto"), "     119,00 € ");
-}
-
 TEST(SummeBilden, NegatedInvoicesStoreNegativeAmounts) {
     test::Beispielrechnung u;
     u.db->Execute("UPDATE Rechnung SET Rechnungsart = 7 WHERE ID_Rechnungsnummer = 17");
@@ -184,10 +219,10 @@ TEST(SummeBilden, NegatedInvoicesStoreNegativeAmounts) {
 
 TEST(SummeBilden, AFinalInvoiceDeductsTheAdvanceInvoicesOfItsOrder) {
     test::Beispielrechnung u;
-    u.db->Execute("UPDATE Rechnung SET Rechnungsart = 4 WHERE ID_Rechnungsnummer = 17");
-    u.Rechnung(17);
+    Schlussrechnung(u);
     Gebührentabelle(*u.doc, {{"2.000,00", ""}});
     SummeBilden(false);
+    u.NeuLaden();
     auto t = Summentabelle(*u.doc);
     ASSERT_TRUE(t);
     // Summe, MwSt 19 %, empty, Rechnungsbetrag; then the appended rows.
@@ -210,10 +245,149 @@ TEST(SummeBilden, AFinalInvoiceDeductsTheAdvanceInvoicesOfItsOrder) {
     EXPECT_EQ(Zelle(*t, 13, 2), "     480,00 €");
     EXPECT_EQ(Zelle(*t, 13, 3), "      95,00 €");
     EXPECT_EQ(Zelle(*t, 13, 4), "     575,00 €");
-    EXPECT_EQ(t->Rows().Count(), 13);
+    // Bold only the invoice amount, "Zwischensumme" and the remainder; the appended rows 9 and 3 cm.
+    const char* angehängt = "9L 3L 3R 2,5R";
+    EXPECT_TRUE(test::LayoutGleich(*t, {summenzeile, summenzeile, summenzeile, rechnungsbetrag,
+                                        "9L 3L* 3R 2,5R", angehängt, angehängt, angehängt, angehängt,
+                                        angehängt, angehängt, angehängt, "9L* 3L* 3R* 2,5R*"}));
+    EXPECT_FALSE(t->BordersVisible());
     EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 48000);
     EXPECT_EQ(Feld(u, 17, "Brutto"), 57500);
     EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 0);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, AnAdvanceInvoiceWithANullFieldIsStillDeducted) {
+    test::Beispielrechnung u;
+    u.db->Execute("UPDATE Rechnung SET MehrwertsteuerFreierbetrag = NULL WHERE ID_Rechnungsnummer = 14");
+    Schlussrechnung(u);
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
+    SummeBilden(false);
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(Zelle(*t, 12, 1), "Rechnung Nr. 2026-014 vom 02.11.2026");
+    EXPECT_EQ(Zelle(*t, 12, 2), "     500,00 €");
+    EXPECT_EQ(Zelle(*t, 12, 3), "     115,00 €");
+    EXPECT_EQ(Zelle(*t, 12, 4), "     615,00 €");
+    EXPECT_EQ(Zelle(*t, 13, 4), "     575,00 €") << "2.380,00 - 1.190,00 - 615,00";
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 50000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 57500);
+    EXPECT_EQ(u.log.Sätze(), 1);
+    EXPECT_EQ(Sätze(u, 94, "GebührenTabelle.SummeBilden"), 1);
+}
+
+TEST(SummeBilden, AFinalInvoiceWithoutAdvanceInvoicesKeepsItsTotals) {
+    test::Beispielrechnung u;
+    u.db->Execute("DELETE FROM Rechnung WHERE Rechnungsart = 5");
+    Schlussrechnung(u);
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
+    SummeBilden(false);
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Rows().Count(), 4);
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 200000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 238000);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, AFinalInvoiceStoresItsRemainderWhenTheSummaryTableCannotBeAdded) {
+    test::Beispielrechnung u;
+    // The template's "vamoStart" lies between two rows of its table, where no table can go.
+    u.doc = docx::Document::Open(std::filesystem::path(KOVELUND_TEST_DATA) / "docx" / "zeilenmarke.docx");
+    u.doc->SaveAs(u.verzeichnis / "Rechnung.docx");
+    Auftrag().Doc = u.doc;
+    Schlussrechnung(u);
+    docx::Range ende = u.doc->Content();
+    ende.Collapse(docx::CollapseEnd);
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}}, ende);
+    SummeBilden(false);
+    EXPECT_FALSE(Summentabelle(*u.doc));
+    EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 48000);
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 57500);
+    EXPECT_EQ(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 0);
+    EXPECT_EQ(Sätze(u, 4605, "GebührenTabelle.SummeBilden"), 1) << "the table could not be added";
+    EXPECT_GT(Sätze(u, 91, "GebührenTabelle.SummeBilden"), 0) << "each row that could not be written";
+    EXPECT_EQ(u.log.Sätze(),
+              Sätze(u, 4605, "GebührenTabelle.SummeBilden") + Sätze(u, 91, "GebührenTabelle.SummeBilden"));
+}
+
+TEST(SummeBilden, WithoutTheHostDatabaseTheDeductionIsLoggedAndSkipped) {
+    test::Beispielrechnung u;
+    Schlussrechnung(u);
+    Auftrag().NeueAbfrage = nullptr;
+    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
+    SummeBilden(true);
+    EXPECT_EQ(Summentabelle(*u.doc)->Rows().Count(), 4) << "no advance invoices could be read";
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 238000);
+    EXPECT_EQ(Sätze(u, 91, "GebührenTabelle.SummeBilden"), 1);
+    EXPECT_EQ(Sätze(u, 91, "GebührenTabelle.Zahlungsziel"), 1);
+    EXPECT_EQ(u.log.Sätze(), 2);
+}
+
+TEST(SummeBilden, APercentageAdvanceIsTotalTimesPercentThenDividedByHundred) {
+    test::Beispielrechnung u;
+    u.Rechnung(17);
+    Auftrag().AbschlagProzent = 10;
+    Gebührentabelle(*u.doc, {{"   302,00 €", ""}, {"    38,35 €", "0"}});
+    SummeBilden(false);
+    u.NeuLaden();
+    auto t = Summentabelle(*u.doc);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->Rows().Count(), 5);
+    EXPECT_EQ(Zelle(*t, 1, 4), "     340,35 €");
+    EXPECT_EQ(Zelle(*t, 2, 2), "Abschlagszahlung von 10%");
+    EXPECT_EQ(Zelle(*t, 2, 4), "      34,04 €");
+    EXPECT_EQ(Zelle(*t, 3, 2), "Mehrwertsteuer 19 %");
+    EXPECT_EQ(Zelle(*t, 3, 3), "      30,20 €") << "the rate's sum times 10 %";
+    EXPECT_EQ(Zelle(*t, 3, 4), "       5,74 €");
+    EXPECT_EQ(Zelle(*t, 5, 4), "      39,77 €");
+    EXPECT_EQ(Marke(*u.doc, "vamoNetto"), "      34,04 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoMwSt"), "       5,74 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoBrutto"), "      39,77 € ");
+    EXPECT_EQ(Marke(*u.doc, "vamoGesamt"), "      39,77 € ");
+    // 34,035 - 30,20 in doubles: the product first, as the formula reads, lands below the half cent.
+    EXPECT_EQ(Marke(*u.doc, "vamoAuslagen"), "       3,83 € ");
+    EXPECT_NEAR(Feld(u, 17, "NettoRechnung"), 3020, 1e-9);
+    EXPECT_NEAR(Feld(u, 17, "Brutto"), 3977.3, 1e-9);
+    EXPECT_NEAR(Feld(u, 17, "MehrwertsteuerFreierbetrag"), 383.5, 1e-9);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, AHostTableOfFewerThanFiveColumnsAddsNothing) {
+    test::Beispielrechnung u;
+    u.Rechnung(17);
+    Abrechnungstabelle host(*u.doc, "Test");
+    host.Anlegen(host.AnkerFinden(std::nullopt), 2, 3);
+    host.Schreiben(1, 3, "  999,00 €");
+    host.Schreiben(2, 2, "Summe");
+    Gebührentabelle(*u.doc, {{"   100,00 €", ""}});
+    SummeBilden(false);
+    SummeBilden(false);
+    EXPECT_EQ(u.doc->Tables().Count(), 3) << "the host's, ours and one summary table";
+    EXPECT_EQ(Zelle(*Summentabelle(*u.doc), 1, 4), "     100,00 €");
+    EXPECT_EQ(Zelle(*host.Tabelle(), 1, 3), "  999,00 €");
+    EXPECT_EQ(Feld(u, 17, "Brutto"), 11900);
+    EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(SummeBilden, TenCalculationsLeaveOneSummaryTableOneBoxAndNoNewParagraphs) {
+    test::Beispielrechnung u;
+    u.Rechnung(17);
+    Gebührentabelle(*u.doc, {{"   100,00 €", ""}});
+    SummeBilden(true);
+    int absätze = Absätze(*u.doc);
+    for (int i = 2; i <= 10; ++i) {
+        SummeBilden(true);
+        int summentabellen = 0;
+        for (const docx::Table& t : u.doc->Tables())
+            if (Zelle(t, 1, 2) == "Summe") ++summentabellen;
+        EXPECT_EQ(summentabellen, 1) << "run " << i;
+        EXPECT_EQ(u.doc->Shapes().Count(), 1) << "run " << i;
+        EXPECT_EQ(Absätze(*u.doc), absätze) << "run " << i;
+    }
+    u.NeuLaden();
+    EXPECT_EQ(u.doc->Tables().Count(), 2);
+    EXPECT_EQ(Marke(*u.doc, "vamoBrutto"), "     119,00 € ");
     EXPECT_EQ(u.log.Sätze(), 0);
 }
 
@@ -237,6 +411,27 @@ TEST(Zahlungsziel, TheDueDateCountsFromTheInvoiceDate) {
     Zahlungsziel(*u.doc, false);
     EXPECT_EQ(u.doc->Shapes().Count(), 0);
     EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(Zahlungsziel, TheBoxIsAlignedByItsCodeAndPlacedFromTheTopOfThePage) {
+    const std::pair<int, int> bünde[] = {{0, docx::AlignLeft}, {1, docx::AlignCenter}, {5, docx::AlignRight}};
+    for (auto [bund, ausrichtung] : bünde) {
+        test::Beispielrechnung u;
+        u.db->Execute("UPDATE Version SET BundZahlungsziel = " + std::to_string(bund) +
+                      ", AbstandZahlungsziel = 26.5");
+        u.Rechnung(17);
+        Zahlungsziel(*u.doc, true);
+        u.NeuLaden();
+        ASSERT_EQ(u.doc->Shapes().Count(), 1);
+        docx::Shape box = u.doc->Shapes().Item(1);
+        EXPECT_EQ(box.Alignment(), ausrichtung) << "BundZahlungsziel " << bund;
+        EXPECT_DOUBLE_EQ(box.Left(), 70.5);
+        EXPECT_NEAR(box.Top(), u.doc->Application().CentimetersToPoints(26.5), 1e-4);
+        EXPECT_EQ(box.RelativeVerticalPosition(), docx::RelativeToPage);
+        EXPECT_DOUBLE_EQ(box.Width(), 450.75);
+        EXPECT_DOUBLE_EQ(box.Height(), 54);
+        EXPECT_EQ(u.log.Sätze(), 0);
+    }
 }
 
 TEST(Zahlungsziel, WithoutAnInvoiceDateItCountsFromToday) {

@@ -64,6 +64,19 @@ TEST(TabelleErmitteln, TheUnmarkedTableAtTheCursorCanBeTaken) {
     EXPECT_EQ(Tabellenposition(), 1);
 }
 
+TEST(TabelleErmitteln, AMarkedTableAtTheCursorIsNotOfferedAsTheCursorsTable) {
+    Dialogumgebung d;
+    docx::Table fremd = Tabelle(*d.u.doc, "Kovelund_1", 1);
+    Tabelle(*d.u.doc, "Kovelund_2", 2);
+    d.u.doc->Application().Selection().SetCursor(fremd);
+    EXPECT_EQ(TabelleErmitteln("Kovelund_2", false), std::nullopt) << "a new table is preselected";
+    ASSERT_EQ(d.backend.Questions().size(), 1u);
+    G_frmTabelle& dialog = G_frmTabelle::Standardinstanz();
+    EXPECT_FALSE(dialog.optAktTabelle.Visible());
+    EXPECT_TRUE(dialog.optTabelle[0].Visible());
+    EXPECT_EQ(d.u.log.Sätze(), 0);
+}
+
 TEST(TabelleErmitteln, EntryIIsTheNextMarkedTableInDocumentOrder) {
     Dialogumgebung d;
     Tabelle(*d.u.doc, "Kovelund_4", 1);

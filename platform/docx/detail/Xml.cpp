@@ -594,4 +594,30 @@ void SetSize(pugi::xml_node rPr, int halfPoints) {
         Set(Ensure(rPr, name, RunPropertyOrder), "w:val", std::to_string(halfPoints));
 }
 
+bool IsBold(pugi::xml_node rPr) {
+    pugi::xml_node b = rPr.child("w:b");
+    if (!b) return false;
+    std::string_view value = b.attribute("w:val").value();
+    return value != "0" && value != "false" && value != "off";
+}
+
+int SizeOf(pugi::xml_node rPr) {
+    return rPr.child("w:sz").attribute("w:val").as_int(0);
+}
+
+int AlignmentOf(pugi::xml_node p) {
+    std::string_view value = p.child("w:pPr").child("w:jc").attribute("w:val").value();
+    if (value.empty() || value == "left" || value == "start") return 0;
+    if (value == "center") return 1;
+    if (value == "right" || value == "end") return 2;
+    return 3;
+}
+
+bool ShowsText(pugi::xml_node run) {
+    return static_cast<bool>(run.find_child([](pugi::xml_node c) {
+        return OneOf(c.name(),
+                     {"w:t", "w:tab", "w:br", "w:cr", "w:sym", "w:noBreakHyphen", "w:softHyphen", "w:ptab"});
+    }));
+}
+
 } // namespace kovelund::docx::detail

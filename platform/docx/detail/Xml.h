@@ -104,5 +104,25 @@ pugi::xml_node NextElement(pugi::xml_node node);
 /// Sets b/bCs (bold) or sz/szCs (size in half-points) in a w:rPr.
 void SetBold(pugi::xml_node rPr, bool bold);
 void SetSize(pugi::xml_node rPr, int halfPoints);
+/// Whether a w:rPr (may be empty) sets bold itself: w:b without a false value.
+bool IsBold(pugi::xml_node rPr);
+/// The size a w:rPr (may be empty) sets itself, in half-points; 0 without one.
+int SizeOf(pugi::xml_node rPr);
+/// The alignment code of a paragraph's own w:jc (0 left, 1 centred, 2 right, 3 justified); 0 without.
+int AlignmentOf(pugi::xml_node p);
+/// The one value `value` gives every part; `differ` when two differ, `none` without parts.
+template <class Parts, class Value> int Common(const Parts& parts, Value value, int none, int differ) {
+    int common = none;
+    bool first = true;
+    for (const auto& part : parts) {
+        int v = value(part);
+        if (!first && v != common) return differ;
+        common = v;
+        first = false;
+    }
+    return common;
+}
+/// Whether a run shows something: text, a tab, a break or a symbol (not a comment's mark alone).
+bool ShowsText(pugi::xml_node run);
 
 } // namespace kovelund::docx::detail

@@ -103,5 +103,18 @@ def bad():
         f.write(data)
 
 
-good()
-bad()
+def row_marked():
+    """A template whose "vamoStart" comment spans two table rows from between them, without a mark."""
+    rows = '<w:tr>' + cell(run('Pos. 1')) + '</w:tr><w:tr>' + cell(run('Pos. 2')) + '</w:tr>'
+    table = ('<w:tbl><w:tblPr><w:tblW w:w="1417" w:type="dxa"/></w:tblPr><w:tblGrid><w:gridCol w:w="1417"/></w:tblGrid>'
+             f'<w:commentRangeStart w:id="1"/>{rows}<w:commentRangeEnd w:id="1"/></w:tbl>')
+    write('zeilenmarke.docx', [('[Content_Types].xml', TYPES.format(extra=COMMENTS_TYPE)), ('_rels/.rels', RELS),
+                               ('word/_rels/document.xml.rels', DOC_RELS),
+                               ('word/document.xml', document(f'<w:p>{run("Rechnung")}</w:p>{table}<w:p>{run("Ende")}</w:p>')),
+                               ('word/comments.xml', comments((1, 'vamoStart')))])
+
+
+if __name__ == '__main__':
+    good()
+    bad()
+    row_marked()

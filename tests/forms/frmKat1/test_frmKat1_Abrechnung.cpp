@@ -1,6 +1,7 @@
 // The statement frmKat1 writes on "&OK", and reading it back when the window opens on it again.
 
 #include "Kat1Sitzung.h"
+#include "support/Tabellenlayout.h"
 
 #include <gtest/gtest.h>
 
@@ -195,6 +196,40 @@ TEST_F(Abrechnung, TheExampleWithTotalsAndAShareOfFiveHundred) {
               "5.3.1|Vermessungsunterlagen|20% der Gebühr nach Gebührenstaffel|max. 184,06 €||||  184,06 €");
     EXPECT_EQ(Zeile(14), "|anteilige Auslagen \r50 % von   184,06 €|||   92,03 €|||");
     EXPECT_EQ(rechnung.log.Sätze(), 0) << rechnung.log.Text();
+}
+
+// The layout as the saved invoice shows it (support/Tabellenlayout.h): no borders, texts left and
+// amounts right, the table's widths above the fee header and the fee block's below it, and bold
+// only in the title, the headers, "Zwischensumme" and the expense heading.
+TEST_F(Abrechnung, TheLayoutWithAShareAndExpenses) {
+    Öffnen();
+    Spielen(R"j([{"set": "MaskEdBoxAnteil", "text": "500"}, {"click": "chkUnterlagen"},
+                {"click": "chkÜbernahme"}, {"click": "CommandEnde"}])j");
+    rechnung.NeuLaden();
+    const std::string liste = "5,6L 3,5R 3R 2,9R 2,5R 0,3R 0,3R 0,3R";
+    const std::string gebühr = "2L 5L 4R 3,4R 0,3R 0,3R 3R 0,3R";
+    const std::string auslage = "2L 5L 4R 3,14R 0,3R 0,3R 0,3R 3R";
+    EXPECT_TRUE(
+        LayoutGleich(Statement(), {"5,6L* 3,5R* 3R* 2,9R* 2,5R* 0,3R 0,3R 0,3R", liste, liste,
+                                   "2L* 5L* 4R 3,4R 0,3R 0,3R 3R 0,3R", gebühr, gebühr, gebühr, gebühr,
+                                   gebühr, gebühr, gebühr, "2L 5L* 4R 3,4R 0,3R 0,3R 3R* 0,3R",
+                                   "2L 7,2L 2,4R 3,4R 3R 0,3R 0,3R 0,3R", "2L 5L* 4R 3,4R 0,3R 0,3R 3R 0,3R",
+                                   auslage, auslage, "2L 7,2L 2,1R 3,4R 2,8R 0,3R 0,3R 0,3R"}));
+    EXPECT_FALSE(Statement().BordersVisible());
+}
+
+TEST_F(Abrechnung, TheLayoutOfTheWholeFeeWithExpenses) {
+    Öffnen();
+    Summen("1200", "150");
+    Spielen(R"j([{"click": "chkUnterlagen"}, {"click": "chkÜbernahme"}, {"click": "CommandEnde"}])j");
+    rechnung.NeuLaden();
+    const std::string gebühr = "2L 5,6L 4R 3,4R 2,5R 0,3R 0,3R 0,3R";
+    const std::string auslage = "2L 5,6L 4R 3,14R 2,8R 0,3R 0,3R 0,3R";
+    EXPECT_TRUE(LayoutGleich(Statement(),
+                             {"5,6L* 3,5R 3R 2,9R 2,5R 0,3R 0,3R 0,3R",
+                              "2L* 5,6L* 4R 3,4R 2,5R 0,3R 0,3R 0,3R", gebühr, gebühr, gebühr, gebühr, gebühr,
+                              gebühr, gebühr, "2L 5,6L* 4R 3,4R 2,5R 0,3R 0,3R 0,3R", auslage, auslage}));
+    EXPECT_FALSE(Statement().BordersVisible());
 }
 
 struct Stufe {

@@ -2,6 +2,7 @@
 // VAT-free marks, the share layout and the totals it leads to.
 
 #include "Kat2Test.h"
+#include "support/Tabellenlayout.h"
 #include "platform/dao/Field.h"
 
 namespace kovelund::test {
@@ -247,6 +248,41 @@ TEST_F(Abrechnung, ShareFiveHundredSharesTheExpensesInTheLastRow) {
     EXPECT_TRUE(Kommentare(t, 9, 5).empty());
     EXPECT_EQ(Marke("vamoAuslagen"), "     174,83 € ");
     EXPECT_EQ(Marke("vamoNetto"), "     720,83 € ");
+}
+
+// The layout as the saved invoice shows it (support/Tabellenlayout.h): no borders, every cell left
+// (the amounts line up on decimal tabs), the title rows wide, and bold only in the title, the
+// headers, "Zwischensumme" and the expense heading.
+TEST_F(Abrechnung, TheLayoutWithAShareAndExpenses) {
+    Setzen(fenster->MaskEdBoxAnteil, "500");
+    Setzen(fenster->mskHTechniker, "2");
+    Klicken(fenster->chkUnterlagen);
+    Klicken(fenster->chkVUnterlagen);
+    Klicken(fenster->chkÜbernahme);
+    docx::Table t = Abschließen();
+    const std::string flurstücksreihe = "13,5L 0,5L 0,5L 0,5L 0,3L 0,3L 2,5L 0,3L";
+    const std::string gebühr = "2L 5,3L 4L 3,1L 0,3L 0,3L 2,5L 0,3L";
+    const std::string auslage = "2L 5,3L 4L 2,8L 0,3L 0,3L 0,3L 2,5L";
+    EXPECT_TRUE(
+        LayoutGleich(t, {"13,5L* 0,5L 0,5L 0,5L 0,3L 0,3L 2,5L 0,3L", flurstücksreihe,
+                         "2L* 5,3L* 1L 3,1L 2,87L 0,3L 2,5L 0,3L", gebühr, gebühr, gebühr, gebühr, gebühr,
+                         gebühr, "2L 5,3L* 4L 3,1L 0,3L 0,3L 2,5L* 0,3L",
+                         "2L 7,4L 2,4L 3,1L 3L 0,3L 0,3L 0,3L", "2L 5,3L* 4L 3,1L 0,3L 0,3L 2,5L 0,3L",
+                         auslage, auslage, "2L 7,4L 2,1L 3,1L 3L 0,3L 0,3L 0,3L"}));
+    EXPECT_FALSE(t.BordersVisible());
+}
+
+TEST_F(Abrechnung, TheLayoutOfTheWholeFeeWithExpenses) {
+    Klicken(fenster->chkVUnterlagen);
+    Klicken(fenster->chkÜbernahme);
+    docx::Table t = Abschließen();
+    const std::string gebühr = "2L 5,6L 4L 3,4L 2,5L 0,3L 0,3L 0,3L";
+    EXPECT_TRUE(
+        LayoutGleich(t, {"13,5L* 0,5L 0,5L 0,5L 2,5L 0,3L 0,3L 0,3L",
+                         "13,5L 0,5L 0,5L 0,5L 2,5L 0,3L 0,3L 0,3L", "2L* 5,6L* 1L 3,4L 2,87L 0,3L 0,3L 0,3L",
+                         gebühr, gebühr, gebühr, gebühr, "2L 5,6L* 4L 3,4L 2,5L 0,3L 0,3L 0,3L",
+                         "2L 5,6L 4L 3,1L 3L 2,5L 0,3L 0,3L", "2L 5,6L 4L 3,1L 3L 3L 0,3L 0,3L"}));
+    EXPECT_FALSE(t.BordersVisible());
 }
 
 TEST_F(Abrechnung, ShareThreeHundredThirtyThreeIsFifteenThrees) {

@@ -41,13 +41,51 @@ TEST(Range, NewParagraphsInACellKeepItsFormatting) {
     r.InsertAfter("Zwischensumme\r");
     r.SetBold(true);
     r.InsertAfter("danach");
-    std::string xml = doc->Bytes();
     auto wieder = Wieder(*doc);
-    EXPECT_EQ(wieder->Tables().Item(1).Cell(1, 2).Range().Text(), "Zwischensumme\rdanach\r\a");
-    // Both paragraphs right-aligned at 10 pt and bold: text added after Bold is bold too.
-    auto b = Document::Open(xml, "x.docx");
-    b->Tables().Item(1).Cell(1, 2).Select();
-    EXPECT_EQ(b->Application().Selection().Text(), "Zwischensumme\rdanach\r\a");
+    Range zelle = wieder->Tables().Item(1).Cell(1, 2).Range();
+    EXPECT_EQ(zelle.Text(), "Zwischensumme\rdanach\r\a");
+    // Text added after the bold is bold too, both paragraphs right-aligned at 10 pt.
+    EXPECT_EQ(zelle.Bold(), TristateTrue);
+    EXPECT_EQ(zelle.Alignment(), AlignRight);
+    EXPECT_EQ(zelle.FontSize(), 10);
+}
+
+TEST(Range, FormattingReadsBackAsEveryPartCarriesIt) {
+    auto doc = Öffnen("leer.docx");
+    Table t = doc->Tables().Add(doc->Content(), 2, 3);
+    Selection& s = doc->Application().Selection();
+    EXPECT_EQ(t.Cell(1, 1).Range().Bold(), TristateFalse);
+    EXPECT_EQ(t.Cell(1, 1).Range().Alignment(), AlignLeft) << "a paragraph without its own alignment";
+    EXPECT_EQ(t.Cell(1, 1).Range().FontSize(), 0) << "no size of its own";
+    t.Select();
+    s.SetAlignment(AlignRight);
+    s.SetFontSize(9);
+    t.Columns().Item(1).Select();
+    s.SetAlignment(AlignLeft);
+    t.Cell(2, 2).Select();
+    s.SetAlignment(AlignCenter);
+    s.SetFontSize(12);
+    t.Cell(1, 1).Range().InsertAfter("Summe");
+    t.Cell(1, 1).Range().SetBold(true);
+    t.Cell(1, 2).Range().InsertAfter("   170,00 €");
+    t.Cell(1, 3).Range().SetBold(true);
+    // A comment's mark is no text: the bold cell stays bold with it.
+    t.Cell(1, 1).Range().Comments().Add(t.Cell(1, 1).Range(), "RE_Summe");
+
+    auto wieder = Wieder(*doc);
+    Table w = wieder->Tables().Item(1);
+    EXPECT_EQ(w.Cell(1, 1).Range().Bold(), TristateTrue);
+    EXPECT_EQ(w.Cell(1, 2).Range().Bold(), TristateFalse);
+    EXPECT_EQ(w.Cell(1, 3).Range().Bold(), TristateTrue) << "an empty cell is its paragraph mark";
+    EXPECT_EQ(w.Range().Bold(), TristateMixed);
+    EXPECT_EQ(w.Cell(1, 1).Range().Alignment(), AlignLeft);
+    EXPECT_EQ(w.Cell(1, 2).Range().Alignment(), AlignRight);
+    EXPECT_EQ(w.Cell(2, 2).Range().Alignment(), AlignCenter);
+    EXPECT_EQ(w.Range().Alignment(), Undefined);
+    EXPECT_EQ(w.Cell(1, 2).Range().FontSize(), 9);
+    EXPECT_EQ(w.Cell(2, 2).Range().FontSize(), 12);
+    EXPECT_EQ(w.Range().FontSize(), Undefined);
+    EXPECT_EQ(Range().Bold(), TristateFalse) << "a range of no document";
 }
 
 TEST(Range, TheMarkedAmountIsReplacedAndTheCommentStaysAroundIt) {

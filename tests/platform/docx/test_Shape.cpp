@@ -24,6 +24,13 @@ TEST(Shapes, ThePaymentTargetBoxIsAddedNamedAndDeleted) {
     auto gefunden = wieder->Shapes().Find("Zahlungsziel");
     ASSERT_TRUE(gefunden);
     EXPECT_EQ(gefunden->Text(), "Zahlbar bis zum  15.03.2024 .");
+    EXPECT_EQ(gefunden->Alignment(), AlignRight);
+    EXPECT_DOUBLE_EQ(gefunden->Left(), 70.5);
+    EXPECT_NEAR(gefunden->Top(), doc->Application().CentimetersToPoints(27.04), 1e-4);
+    EXPECT_DOUBLE_EQ(gefunden->Width(), 450.75);
+    EXPECT_DOUBLE_EQ(gefunden->Height(), 54);
+    EXPECT_EQ(gefunden->RelativeVerticalPosition(), RelativeToPage);
+    EXPECT_EQ(wieder->Shapes().Item(2).Alignment(), AlignLeft);
     std::string xml = wieder->PartXml("word/document.xml");
     EXPECT_NE(xml.find("xmlns:wps=\"http://schemas.microsoft.com/office/word/2010/wordprocessingShape\""),
               std::string::npos);

@@ -156,9 +156,11 @@ TEST(Tables, TheFrameGoesOffAndColumnsAlign) {
     auto doc = Öffnen("leer.docx");
     Table t = doc->Tables().Add(doc->Content(), 2, 3);
     Selection& s = doc->Application().Selection();
+    EXPECT_TRUE(t.BordersVisible()) << "a new table has single lines";
     t.Select();
     for (int b = -1; b >= -6; --b)
         s.SetBorderLineStyle(b, 0);
+    EXPECT_FALSE(t.BordersVisible());
     s.SetAlignment(AlignRight);
     t.Columns().Item(1).Select();
     s.SetAlignment(AlignLeft);
@@ -176,6 +178,43 @@ TEST(Tables, TheFrameGoesOffAndColumnsAlign) {
     EXPECT_EQ(Anzahl(xml, "<w:tabs><w:tab w:val=\"decimal\" w:pos=\"850\"/></w:tabs><w:jc w:val=\"right\"/>"),
               2);
     EXPECT_NE(xml.find("</w:tblBorders><w:tblLayout w:type=\"fixed\"/>"), std::string::npos);
+    EXPECT_FALSE(Wieder(*doc)->Tables().Item(1).BordersVisible());
+}
+
+TEST(Tables, ACellShowsItsOwnBorderElseTheTablesAtThatEdge) {
+    auto doc = Öffnen("leer.docx");
+    Table t = doc->Tables().Add(doc->Content(), 3, 3);
+    Selection& s = doc->Application().Selection();
+    t.Select();
+    for (int b = -1; b >= -6; --b)
+        s.SetBorderLineStyle(b, 0);
+    s.SetBorderLineStyle(BorderHorizontal, 1);
+    EXPECT_TRUE(t.Cell(1, 2).BordersVisible()) << "its bottom edge lies inside the table";
+    EXPECT_TRUE(t.Cell(3, 2).BordersVisible()) << "its top edge lies inside the table";
+    s.SetBorderLineStyle(BorderHorizontal, 0);
+    t.Cell(2, 2).Select();
+    s.SetBorderLineStyle(BorderLeft, 1);
+    auto wieder = Wieder(*doc);
+    Table w = wieder->Tables().Item(1);
+    EXPECT_TRUE(w.Cell(2, 2).BordersVisible());
+    EXPECT_FALSE(w.Cell(2, 1).BordersVisible()) << "a neighbour's border is not its own";
+    EXPECT_FALSE(w.Cell(1, 1).BordersVisible());
+    EXPECT_TRUE(w.BordersVisible());
+}
+
+TEST(Tables, NoTableGoesBetweenTheRowsOfAnother) {
+    auto doc = Öffnen("zeilenmarke.docx");
+    ASSERT_EQ(doc->Comments().Count(), 1);
+    Range stelle = doc->Comments().Item(1).Reference();
+    try {
+        doc->Tables().Add(stelle, 2, 2);
+        ADD_FAILURE() << "a table was added between two rows";
+    } catch (const DocxError& e) {
+        EXPECT_EQ(e.Nummer(), error::NotAvailable);
+    }
+    EXPECT_EQ(doc->Tables().Count(), 1);
+    EXPECT_EQ(doc->Tables().Item(1).Rows().Count(), 2);
+    EXPECT_FALSE(doc->Modified());
 }
 
 TEST(Tables, CellsAreAddressedByTheirPlaceInTheRow) {
