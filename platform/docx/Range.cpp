@@ -9,6 +9,7 @@
 #include "platform/docx/detail/Xml.h"
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <vector>
 
@@ -60,20 +61,80 @@ pugi::xml_node ParagraphAt(const Point& at) {
     return InsertAt(place, "w:p");
 }
 
-// The run properties of the text runs and of the paragraph marks between two points, in order; an
-// entry is empty for a run or mark without properties of its own.
-std::vector<pugi::xml_node> FormattingBetween(const Point& from, const Point& to) {
-    std::vector<pugi::xml_node> found;
+// The run properties of a text run or paragraph mark (may be empty) and the paragraph it belongs to.
+struct Formatting {
+    pugi::xml_node rPr;
+    pugi::xml_node paragraph;
+};
+
+pugi::xml_node EnclosingParagraph(pugi::xml_node node) {
+    while (node && !Is(node, "w:p"))
+        node = node.parent();
+    return node;
+}
+
+// The formatting of the text runs and of the paragraph marks between two points, in order.
+std::vector<Formatting> FormattingBetween(const Point& from, const Point& to) {
+    std::vector<Formatting> found;
     pugi::xml_node first = N(from.container);
     while (first && !Is(first, "w:r") && !Is(first, "w:p"))
         first = first.parent();
-    if (Is(first, "w:r") && ShowsText(first)) found.push_back(first.child("w:rPr"));
+    if (Is(first, "w:r") && ShowsText(first))
+        found.push_back({first.child("w:rPr"), EnclosingParagraph(first)});
     Walk(from, to, [&](Event event, pugi::xml_node node, std::string_view) {
-        if (event == Event::Enter && Is(node, "w:r") && ShowsText(node)) found.push_back(node.child("w:rPr"));
-        if (event == Event::Exit && Is(node, "w:p")) found.push_back(node.child("w:pPr").child("w:rPr"));
+        if (event == Event::Enter && Is(node, "w:r") && ShowsText(node))
+            found.push_back({node.child("w:rPr"), EnclosingParagraph(node)});
+        if (event == Event::Exit && Is(node, "w:p"))
+            found.push_back({node.child("w:pPr").child("w:rPr"), node});
     });
     return found;
 }
+
+// The sizes the styles part gives text that carries none of its own, in half-points.
+class StyleSizes {
+public:
+    explicit StyleSizes(pugi::xml_node styles) : styles_(styles) {}
+
+    int Of(const Formatting& f) const {
+        if (int own = SizeOf(f.rPr)) return own;
+        if (int character = Chain("character", f.rPr.child("w:rStyle").attribute("w:val").value()))
+            return character;
+        std::string paragraphStyle = f.paragraph.child("w:pPr").child("w:pStyle").attribute("w:val").value();
+        if (paragraphStyle.empty()) paragraphStyle = DefaultParagraphStyle();
+        if (int paragraph = Chain("paragraph", paragraphStyle)) return paragraph;
+        if (int fallback = SizeOf(styles_.child("w:docDefaults").child("w:rPrDefault").child("w:rPr")))
+            return fallback;
+        return DefaultHalfPoints;
+    }
+
+private:
+    static constexpr int DefaultHalfPoints = 20;
+    // Deep enough for any real chain; a cycle of basedOn ends here instead of looping.
+    static constexpr int MaxDepth = 32;
+
+    std::string DefaultParagraphStyle() const {
+        for (pugi::xml_node s : styles_.children("w:style"))
+            if (std::string_view(s.attribute("w:type").value()) == "paragraph" &&
+                s.attribute("w:default").as_bool())
+                return s.attribute("w:styleId").value();
+        return {};
+    }
+
+    int Chain(std::string_view type, std::string id) const {
+        for (int depth = 0; !id.empty() && depth < MaxDepth; ++depth) {
+            pugi::xml_node style;
+            for (pugi::xml_node s : styles_.children("w:style"))
+                if (type == s.attribute("w:type").value() && id == s.attribute("w:styleId").value())
+                    style = s;
+            if (!style) return 0;
+            if (int size = SizeOf(style.child("w:rPr"))) return size;
+            id = style.child("w:basedOn").attribute("w:val").value();
+        }
+        return 0;
+    }
+
+    pugi::xml_node styles_;
+};
 
 } // namespace
 
@@ -153,10 +214,8 @@ void Range::InsertAfter(std::string text) {
         if (!ParagraphOf(at)) at = EndOf(ParagraphAt(end_));
     }
     Inserted inserted = InsertText(at, text, RunPropertiesFor(at));
-    if (inText) {
-        end_ = inserted.end;
-        if (collapsed) start_ = inserted.start;
-    }
+    if (inText || collapsed) end_ = inserted.end;
+    if (collapsed) start_ = inserted.start;
     doc_->Changed();
 }
 
@@ -205,15 +264,42 @@ Tristate Range::Bold() const {
     if (!doc_) return TristateFalse;
     int bold = Common(
         FormattingBetween(start_, end_),
-        [](pugi::xml_node rPr) { return IsBold(rPr) ? TristateTrue : TristateFalse; }, TristateFalse,
+        [](const Formatting& f) { return IsBold(f.rPr) ? TristateTrue : TristateFalse; }, TristateFalse,
         Undefined);
     return static_cast<Tristate>(bold);
 }
 
 double Range::FontSize() const {
     if (!doc_) return 0;
-    int halfPoints = Common(FormattingBetween(start_, end_), SizeOf, 0, Undefined);
+    int halfPoints = Common(
+        FormattingBetween(start_, end_), [](const Formatting& f) { return SizeOf(f.rPr); }, 0, Undefined);
     return halfPoints == Undefined ? Undefined : halfPoints / 2.0;
+}
+
+double Range::ShownFontSize() const {
+    if (!doc_) return 0;
+    StyleSizes sizes(doc_->Styles());
+    std::vector<Formatting> parts = FormattingBetween(start_, end_);
+    if (parts.empty()) parts.push_back({{}, ParagraphOf(InlineStart(start_))});
+    int halfPoints = Common(
+        parts, [&](const Formatting& f) { return sizes.Of(f); }, 0, Undefined);
+    return halfPoints == Undefined ? Undefined : halfPoints / 2.0;
+}
+
+void Range::SetFontSize(double points) {
+    Check("Range.Font.Size");
+    if (!(points >= 1 && points <= 1638))
+        throw DocxError(error::BadParameter,
+                        "Range.Font.Size: " + std::to_string(points) + " pt is out of range");
+    int halfPoints = static_cast<int>(std::lround(points * 2));
+    if (ParagraphOf(end_)) end_ = SplitToParagraph(end_);
+    if (ParagraphOf(start_)) start_ = SplitToParagraph(start_);
+    Walk(start_, end_, [&](Event event, pugi::xml_node node, std::string_view) {
+        if (event == Event::Enter && Is(node, "w:r")) SetSize(Properties(node), halfPoints);
+        if (event == Event::Exit && Is(node, "w:p"))
+            SetSize(Ensure(Properties(node), "w:rPr", ParagraphPropertyOrder), halfPoints);
+    });
+    doc_->Changed();
 }
 
 int Range::Alignment() const {

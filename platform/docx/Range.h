@@ -47,7 +47,8 @@ public:
     /// Appends text at the end (for a cell or table: at the end of its last paragraph), in the
     /// formatting of the text before it. CR LF, CR and LF start a new paragraph (its formatting
     /// copied), char 11 is a line break, 9 a tab, 12 a page break; other characters that XML 1.0
-    /// forbids and malformed UTF-8 are dropped; blanks are kept.
+    /// forbids and malformed UTF-8 are dropped; blanks are kept. The range then includes the new
+    /// text; an insertion point (also one collapsed from a cell's range) becomes exactly the new text.
     void InsertAfter(std::string text);
     /// Sets or clears bold on the range's runs and on the marks of the paragraphs it covers.
     void SetBold(bool bold);
@@ -58,6 +59,14 @@ public:
     /// The font size in points that the range's text runs and paragraph marks carry themselves;
     /// 0 when none carries one, Undefined when they differ.
     double FontSize() const;
+    /// The font size in points the range's text is shown in: a run's or paragraph mark's own size,
+    /// else its character style's, else its paragraph style's (the default paragraph style when it
+    /// names none), each following its basedOn chain, else the document default, else 10 pt (table
+    /// styles are not consulted); Undefined when the parts differ.
+    double ShownFontSize() const;
+    /// Sets the font size of the range's text runs and of the marks of the paragraphs it covers;
+    /// outside 1 ... 1638 points throws 5843.
+    void SetFontSize(double points);
     /// The alignment of the paragraphs the range touches (0 left, 1 centred, 2 right, 3 justified,
     /// as set on each paragraph itself; without a setting left); Undefined when they differ.
     int Alignment() const;

@@ -291,6 +291,12 @@ std::vector<pugi::xml_node> DocumentState::HeaderFooterRoots() {
     return roots;
 }
 
+pugi::xml_node DocumentState::Styles() {
+    std::optional<std::string> name = RelationshipTarget(main_->name, "styles");
+    if (!name || !package_.Has(*name)) return {};
+    return Load(*name, false).xml.document_element();
+}
+
 // Only the engine adds comments after loading, so counting on from the loaded maximum needs no new index.
 int DocumentState::NextCommentId() {
     return ++lastCommentId_;

@@ -50,6 +50,8 @@ public:
     Part& EnsureCommentsPart();
     /// The document elements of the header and footer parts (read for drawing ids only).
     std::vector<pugi::xml_node> HeaderFooterRoots();
+    /// The styles part's w:styles element, read on first use; null when the document has none.
+    pugi::xml_node Styles();
 
     /// Records a change of a part: it will be written, and every index is rebuilt when next asked.
     void Changed(Part& part);

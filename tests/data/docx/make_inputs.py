@@ -114,7 +114,40 @@ def row_marked():
                                ('word/comments.xml', comments((1, 'vamoStart')))])
 
 
+def styled():
+    """Cells whose text takes its size from the styles: the document default, the default paragraph
+    style (after a default character style, as word processors write them), a chain of paragraph
+    styles, a character style, a size of its own."""
+    styles = (f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:styles {W}>'
+              '<w:docDefaults><w:rPrDefault><w:rPr><w:sz w:val="20"/></w:rPr></w:rPrDefault></w:docDefaults>'
+              '<w:style w:type="character" w:default="1" w:styleId="Absatzstandard"/>'
+              '<w:style w:type="paragraph" w:default="1" w:styleId="Standard"><w:rPr><w:sz w:val="24"/></w:rPr></w:style>'
+              '<w:style w:type="paragraph" w:styleId="Klein"><w:basedOn w:val="Standard"/></w:style>'
+              '<w:style w:type="paragraph" w:styleId="Gross"><w:basedOn w:val="Klein"/><w:rPr><w:sz w:val="32"/></w:rPr></w:style>'
+              '<w:style w:type="paragraph" w:styleId="Ohne"><w:basedOn w:val="Ohne"/></w:style>'
+              '<w:style w:type="character" w:styleId="Hinweis"><w:rPr><w:sz w:val="16"/></w:rPr></w:style>'
+              '</w:styles>')
+    types = TYPES.format(extra='<Override PartName="/word/styles.xml" '
+                               'ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>')
+    rels = DOC_RELS.replace('relationships/comments" Target="comments.xml"', 'relationships/styles" Target="styles.xml"')
+
+    def styled_cell(style, content):
+        ppr = f'<w:pPr><w:pStyle w:val="{style}"/></w:pPr>' if style else ''
+        return f'<w:tr><w:tc><w:tcPr><w:tcW w:w="2835" w:type="dxa"/></w:tcPr><w:p>{ppr}{content}</w:p></w:tc></w:tr>'
+
+    rows = (styled_cell('', run('Standard')) + styled_cell('Klein', run('Klein')) + styled_cell('Gross', run('Gross')) +
+            styled_cell('Gross', '<w:r><w:rPr><w:rStyle w:val="Hinweis"/></w:rPr><w:t>Hinweis</w:t></w:r>') +
+            styled_cell('Klein', '<w:r><w:rPr><w:sz w:val="18"/></w:rPr><w:t>eigen</w:t></w:r>') +
+            styled_cell('Ohne', run('Kreis')))
+    table = ('<w:tbl><w:tblPr><w:tblW w:w="2835" w:type="dxa"/></w:tblPr><w:tblGrid><w:gridCol w:w="2835"/></w:tblGrid>'
+             f'{rows}</w:tbl>')
+    write('formatvorlagen.docx', [('[Content_Types].xml', types), ('_rels/.rels', RELS),
+                                  ('word/_rels/document.xml.rels', rels), ('word/styles.xml', styles),
+                                  ('word/document.xml', document(f'{table}<w:p/>'))])
+
+
 if __name__ == '__main__':
     good()
     bad()
     row_marked()
+    styled()

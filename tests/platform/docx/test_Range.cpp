@@ -88,6 +88,49 @@ TEST(Range, FormattingReadsBackAsEveryPartCarriesIt) {
     EXPECT_EQ(Range().Bold(), TristateFalse) << "a range of no document";
 }
 
+TEST(Range, TheShownSizeComesFromTheTextItselfElseFromItsStyles) {
+    auto doc = Öffnen("formatvorlagen.docx");
+    Table t = doc->Tables().Item(1);
+    EXPECT_EQ(t.Cell(1, 1).Range().ShownFontSize(), 12) << "the default paragraph style";
+    EXPECT_EQ(t.Cell(2, 1).Range().ShownFontSize(), 12) << "a style based on it";
+    EXPECT_EQ(t.Cell(3, 1).Range().ShownFontSize(), 16) << "a style of its own size";
+    EXPECT_EQ(t.Cell(4, 1).Range().ShownFontSize(), Undefined) << "8 pt text, a 16 pt paragraph mark";
+    EXPECT_EQ(t.Cell(5, 1).Range().FontSize(), Undefined) << "only the run has a size of its own";
+    EXPECT_EQ(t.Cell(6, 1).Range().ShownFontSize(), 10) << "a style based on itself: the document's default";
+    EXPECT_EQ(t.Cell(1, 1).Range().FontSize(), 0);
+
+    auto leer = Öffnen("leer.docx");
+    Table ohne = leer->Tables().Add(leer->Content(), 1, 1);
+    EXPECT_EQ(ohne.Cell(1, 1).Range().ShownFontSize(), 10) << "no styles at all";
+    EXPECT_EQ(Range().ShownFontSize(), 0);
+}
+
+TEST(Range, TextAppendedToACellGetsASizeOfItsOwn) {
+    auto doc = Öffnen("leer.docx");
+    Table t = doc->Tables().Add(doc->Content(), 1, 2);
+    t.Cell(1, 1).Range().InsertAfter("Flst.Nr. 1");
+    Range neu = t.Cell(1, 1).Range();
+    neu.Collapse(CollapseEnd);
+    neu.InsertAfter("\vBetrag");
+    EXPECT_EQ(neu.Text(), "\vBetrag") << "the insertion point became the new text";
+    neu.SetFontSize(8);
+    EXPECT_EQ(neu.FontSize(), 8);
+    EXPECT_EQ(neu.ShownFontSize(), 8);
+    EXPECT_THROW(neu.SetFontSize(0.5), DocxError);
+
+    auto wieder = Wieder(*doc);
+    Range zelle = wieder->Tables().Item(1).Cell(1, 1).Range();
+    EXPECT_EQ(zelle.Text(), "Flst.Nr. 1\vBetrag\r\a");
+    EXPECT_EQ(zelle.ShownFontSize(), Undefined) << "10 pt before the break, 8 pt from it on";
+    EXPECT_EQ(wieder->Tables().Item(1).Cell(1, 2).Range().ShownFontSize(), 10);
+    std::string xml = wieder->PartXml("word/document.xml");
+    EXPECT_NE(
+        xml.find(
+            R"(<w:r><w:rPr><w:sz w:val="16"/><w:szCs w:val="16"/></w:rPr><w:br/><w:t>Betrag</w:t></w:r>)"),
+        std::string::npos)
+        << xml;
+}
+
 TEST(Range, TheMarkedAmountIsReplacedAndTheCommentStaysAroundIt) {
     auto doc = Öffnen("vorlage.docx");
     Comment netto = doc->Comments().Item(4);
