@@ -23,6 +23,11 @@ Zeile& Zeile::Text(int spalte, std::string text, bool fett) {
     return *this;
 }
 
+Zeile& Zeile::KleinerText(int spalte, std::string text, double punkte) {
+    schritte_.push_back({Art::KleinerText, spalte, std::move(text), punkte, false, std::nullopt});
+    return *this;
+}
+
 Zeile& Zeile::Breite(int spalte, double zentimeter) {
     schritte_.push_back({Art::Breite, spalte, {}, zentimeter, false, std::nullopt});
     return *this;

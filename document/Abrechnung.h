@@ -55,7 +55,7 @@ struct Tabellenform {
 /// One row of a statement: the steps its cells receive, in their order.
 class Zeile {
 public:
-    enum class Art { Text, Breite, Blockbreite, Dezimaltab, Rechts, Steuerfrei };
+    enum class Art { Text, KleinerText, Breite, Blockbreite, Dezimaltab, Rechts, Steuerfrei };
     struct Schritt {
         Art art;
         int spalte;
@@ -67,6 +67,8 @@ public:
 
     /// Appends the text to the cell; bold is set on the whole cell after the text is in.
     Zeile& Text(int spalte, std::string text, bool fett = false);
+    /// Appends the text to the cell in a font `punkte` points smaller than the cell's text so far.
+    Zeile& KleinerText(int spalte, std::string text, double punkte);
     /// The width of this row's cell in centimetres; its neighbours keep theirs.
     Zeile& Breite(int spalte, double zentimeter);
     /// The width, and the alignment when given, of the column's cells from this row to the last.

@@ -94,6 +94,8 @@ void Abrechnungstabelle::SchrittAusführen(int zeile, const Zeile::Schritt& s) {
     switch (s.art) {
     case Zeile::Art::Text:
         return Schreiben(zeile, s.spalte, s.text, s.fett);
+    case Zeile::Art::KleinerText:
+        return KleinerSchreiben(zeile, s.spalte, s.text, s.zahl);
     case Zeile::Art::Breite:
         return Zellbreite(zeile, s.spalte, s.zahl);
     case Zeile::Art::Blockbreite:
@@ -176,6 +178,16 @@ void Abrechnungstabelle::Schreiben(int zeile, int spalte, std::string_view text,
         docx::Range r = t.Cell(zeile, spalte).Range();
         r.InsertAfter(std::string(text));
         if (fett) t.Cell(zeile, spalte).Range().SetBold(true);
+    });
+}
+
+void Abrechnungstabelle::KleinerSchreiben(int zeile, int spalte, std::string_view text, double punkte) {
+    Ausführen("CommandEnde_Click", [&](docx::Table& t) {
+        double größe = t.Cell(zeile, spalte).Range().ShownFontSize();
+        docx::Range neu = t.Cell(zeile, spalte).Range();
+        neu.Collapse(docx::CollapseEnd);
+        neu.InsertAfter(std::string(text));
+        neu.SetFontSize(größe - punkte);
     });
 }
 

@@ -51,6 +51,8 @@ public:
     void Rechts(int zeile, int spalte);
     /// Appends the text to the cell; bold is set after the text is in.
     void Schreiben(int zeile, int spalte, std::string_view text, bool fett = false);
+    /// Appends the text to the cell in a font `punkte` points smaller than the cell's text before it.
+    void KleinerSchreiben(int zeile, int spalte, std::string_view text, double punkte);
     /// Marks the cell's amount as free of VAT: a comment "0" on the selected cell.
     void Steuerfrei(int zeile, int spalte);
 

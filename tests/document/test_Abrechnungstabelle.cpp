@@ -38,6 +38,7 @@ TEST(Anteil, FromTheShareFieldAndBackFromTheShareRow) {
         << "a share of the area";
     EXPECT_EQ(Tausendstel("Ihr Anteil beträgt /1000"), std::nullopt);
     EXPECT_EQ(Tausendstel("anteilige Auslagen \r50 % von"), std::nullopt);
+
 }
 
 TEST(Abrechnung, NumbersItComputesAreWrittenAndReadBackInItsOwnForm) {
@@ -90,6 +91,29 @@ TEST(Abrechnungstabelle, WritesExactlyTheStatementsRowsWithTheMarkerWhereItAsks)
     EXPECT_LT(kommentareBeimMarkieren, static_cast<int>(u.doc->Comments().Count()))
         << "marked before the expense row got its VAT-free mark";
     EXPECT_EQ(u.log.Sätze(), 0);
+}
+
+TEST(Abrechnungstabelle, ANoteInASmallerFontBehindTheCellsText) {
+    test::Beispielrechnung u;
+    Abrechnung a(Tabellenform({5.0, 3.0}));
+    a.Neue().Text(1, "Flst.Nr. 12").KleinerText(1, "\vBetrag", 2).Text(2, "Wert");
+    a.Neue().KleinerText(1, "klein", 3);
+    Abrechnungstabelle t(*u.doc, "Test");
+    t.Schreiben(t.AnkerFinden(std::nullopt), a, [](const docx::Table&) {});
+    u.NeuLaden();
+    docx::Table tab = u.doc->Tables().Item(1);
+    EXPECT_EQ(Zelltext(tab.Cell(1, 1)), "Flst.Nr. 12\vBetrag");
+    EXPECT_EQ(tab.Cell(1, 1).Range().ShownFontSize(), docx::Undefined)
+        << "the invoice's 10 pt and the note's 8";
+    EXPECT_EQ(tab.Cell(1, 2).Range().ShownFontSize(), 10);
+    EXPECT_EQ(Zelltext(tab.Cell(2, 1)), "klein");
+    std::string xml = u.doc->PartXml("word/document.xml");
+    EXPECT_NE(xml.find(R"(<w:sz w:val="16"/><w:szCs w:val="16"/></w:rPr><w:br/><w:t>Betrag</w:t>)"),
+              std::string::npos);
+    EXPECT_NE(xml.find(R"(<w:sz w:val="14"/><w:szCs w:val="14"/></w:rPr><w:t>klein</w:t>)"),
+              std::string::npos)
+        << "an empty cell's text is its paragraph mark's size";
+    EXPECT_EQ(u.log.Sätze(), 0) << u.log.Text();
 }
 
 TEST(Abrechnungstabelle, WithoutVamoStartTheTableGoesToTheEnd) {
