@@ -23,4 +23,8 @@ double Anteilig(double betrag, double tausendstel);
 /// on its first line), trimmed; none for any other text, such as a share of the area.
 std::optional<std::string> Tausendstel(std::string_view beschreibung);
 
+/// The thousandths a text ends with behind the last `vor`: "… Ihr Anteil  500/1000" gives "500" for
+/// `vor` "Ihr Anteil"; none unless only blanks and digits stand between `vor` and "/1000".
+std::optional<std::string> TausendstelNach(std::string_view text, std::string_view vor);
+
 } // namespace kovelund

@@ -39,6 +39,13 @@ TEST(Anteil, FromTheShareFieldAndBackFromTheShareRow) {
     EXPECT_EQ(Tausendstel("Ihr Anteil beträgt /1000"), std::nullopt);
     EXPECT_EQ(Tausendstel("anteilige Auslagen \r50 % von"), std::nullopt);
 
+    EXPECT_EQ(TausendstelNach("Betrag :  €   290,01 Ihr Anteil  333/1000", "Ihr Anteil"), "333");
+    EXPECT_EQ(TausendstelNach("Betrag :  €     0,00 Ihr Anteil    0/1000", "Ihr Anteil"), "0");
+    EXPECT_EQ(TausendstelNach("Ihr Anteil 1/3 Ihr Anteil 12/1000", "Ihr Anteil"), "12") << "the last one";
+    EXPECT_EQ(TausendstelNach("Ihr Anteil  1.000/1000", "Ihr Anteil"), std::nullopt);
+    EXPECT_EQ(TausendstelNach("Ihr Anteil  500/1000 ", "Ihr Anteil"), std::nullopt);
+    EXPECT_EQ(TausendstelNach("Anteil/1000", "Ihr Anteil"), std::nullopt);
+    EXPECT_EQ(TausendstelNach("Ihr Anteil/1000", "Ihr Anteil"), std::nullopt);
 }
 
 TEST(Abrechnung, NumbersItComputesAreWrittenAndReadBackInItsOwnForm) {
