@@ -99,6 +99,14 @@ int Fenstersitzung::Statements() const {
     return static_cast<int>(Tabellen(*beispiel.doc, Marke()).size());
 }
 
+std::string Fenstersitzung::Statementzeile(int zeile, int nummer) const {
+    std::vector<std::string> zellen = Zellen(Statement(nummer)).at(static_cast<std::size_t>(zeile - 1));
+    std::string text;
+    for (std::size_t i = 0; i < zellen.size(); ++i)
+        text += (i > 0 ? "|" : "") + zellen[i];
+    return text;
+}
+
 std::string Fenstersitzung::Markiert(std::string_view marke) const {
     return test::Markiert(*beispiel.doc, marke);
 }

@@ -50,6 +50,8 @@ protected:
     docx::Table Statement(int nummer = 1) const;
     /// How many statements of the window the invoice holds.
     int Statements() const;
+    /// Row `zeile` of the window's `nummer`-th statement: its cell texts joined by "|".
+    std::string Statementzeile(int zeile, int nummer = 1) const;
     /// The text at a totals marker of the invoice ("vamoNetto", ...).
     std::string Markiert(std::string_view marke) const;
     /// The invoice as its reader sees it (see test::Abbild).
