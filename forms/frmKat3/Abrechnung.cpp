@@ -5,6 +5,7 @@
 #include "common/Funktionen.h"
 #include "common/Zahlen.h"
 #include "forms/frmKat3/frmKat3.h"
+#include "platform/docx/Selection.h"
 
 #include <algorithm>
 #include <array>
@@ -79,6 +80,18 @@ void Auslagenbreiten(Zeile& zeile) {
     zeile.Breite(1, 1.4).Breite(2, 4.6).Breite(3, 4.5).Breite(4, 3.0).Breite(5, 4.0);
 }
 
+// The expense descriptions follow their tariff items as in the other statements, and the heading
+// above them gets the room of two columns, so that it stays on one line.
+void Auslagenüberschrift(Abrechnung& a) {
+    a.AuslagenÜberschrift()
+        .Blockbreite(2, 4.6, docx::AlignLeft)
+        .Breite(1, 1.4)
+        .Breite(2, 8.6)
+        .Breite(3, 0.5)
+        .Breite(4, 3.0)
+        .Breite(5, 4.0);
+}
+
 } // namespace
 
 bool frmKat3::EtwasZuSchreiben() {
@@ -100,7 +113,7 @@ Abrechnung frmKat3::Aufstellen() {
     if (punkte > 0) Brechpunkte(a, mskBrechpunkte.Text(), punkte);
     bool unterlagen = Angekreuzt(chkVUnterlagen);
     bool übernahme = Angekreuzt(chkÜbernahme);
-    if (unterlagen || übernahme) a.AuslagenÜberschrift();
+    if (unterlagen || übernahme) Auslagenüberschrift(a);
     if (unterlagen)
         Auslagenbreiten(a.Auslage(UnterlagenTarif, "Vermessungsunterlagen",
                                   "30% der Gebühr nach Gebührenstaffel", "max. 120 €",
