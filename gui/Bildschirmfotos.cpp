@@ -3,6 +3,7 @@
 #include "component/Fensterregister.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
+#include "forms/frmKat3/frmKat3.h"
 #include "gui/Hauptfenster.h"
 #include "host/Vorlage.h"
 
@@ -57,6 +58,26 @@ void Kategorie1(frmKat1& f) {
     f.GridGebühren1.Select(2, 2);
 }
 
+// Two buildings, the second one billed at half, four break points and the survey documents.
+void Kategorie3(frmKat3& f) {
+    ui::Grid& g = f.GridGebühren;
+    auto schreiben = [&g](int zeile, int spalte, const char* text) {
+        g.Select(zeile, spalte);
+        g.Edit(text);
+    };
+    schreiben(1, 2, "180000");
+    schreiben(1, 3, "2");
+    schreiben(1, 4, "10");
+    g.Select(1, 5);
+    g.PressKey(ui::vbKeyTab, 0);
+    schreiben(2, 1, "Flst.Nr. 123/5, Garage");
+    schreiben(2, 2, "40000");
+    schreiben(2, 5, "500");
+    Eingeben(f.mskBrechpunkte, "4");
+    f.chkVUnterlagen.Toggle();
+    g.Select(2, 2);
+}
+
 void Kategorie2(frmKat2& f) {
     Eingeben(f.msk100, "12");
     f.chkUnterlagen.Toggle();
@@ -90,6 +111,14 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
         if (unter) unter->adjustSize();
         gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
         kat1->CommandEnde.Press();
+    }
+    host.GebührÖffnen(2);
+    if (auto* kat3 = dynamic_cast<frmKat3*>(Fenster().Standardinstanz(2))) {
+        Kategorie3(*kat3);
+        QMdiSubWindow* unter = Unterfenster(host, "frmKat3");
+        if (unter) unter->adjustSize();
+        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat3.png")) && gut;
+        kat3->CommandAbbruch.Press();
     }
     host.GebührÖffnen(1);
     if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {
