@@ -7,6 +7,7 @@
 #include "forms/Fensterliste.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
+#include "forms/frmKat3/frmKat3.h"
 #include "gui/Auftragspanel.h"
 #include "gui/Bildschirmfotos.h"
 #include "gui/Hauptfenster.h"
@@ -81,7 +82,7 @@ Zwilling ZwillingSpielen(int index, const std::function<void(ui::Form&)>& schrit
     ui::Form& fenster = *Fenster().Standardinstanz(index);
     Zwilling z;
     schritte(fenster);
-    z.gebühr = dynamic_cast<ui::Label*>(fenster.Find("lblGebühr"))->Caption();
+    if (auto* gebühr = dynamic_cast<ui::Label*>(fenster.Find("lblGebühr"))) z.gebühr = gebühr->Caption();
     dynamic_cast<ui::CommandButton*>(fenster.Find("CommandEnde"))->SetFocus();
     dynamic_cast<ui::CommandButton*>(fenster.Find("CommandEnde"))->Press();
     z.json = DokumentAlsJson(*dokument);
@@ -98,6 +99,7 @@ private Q_SLOTS:
     void cleanup();
     void kategorie2MitTastenUndKlicks();
     void kategorie1MitZweiFlurstueckenImRaster();
+    void kategorie3MitZweiGebaeudenImRaster();
     void abbruchLaesstDieRechnungUnveraendert();
     void tabellenpanelSetztDenCursor();
     void tabellenwahlOeffnetDenVorhandenenEintrag();
@@ -110,8 +112,8 @@ private:
     void Eingeben(const char* feld, const char* text);
     /// Clicks a widget; a check box on its box, as its empty rest takes no clicks.
     void Klicken(const char* name);
-    void ZelleWählen(int zeile, int spalte);
-    void ZelleSchreiben(int zeile, int spalte, const char* text);
+    void ZelleWählen(int zeile, int spalte, const char* raster = "GridGebühren1");
+    void ZelleSchreiben(int zeile, int spalte, const char* text, const char* raster = "GridGebühren1");
 
     std::unique_ptr<Beispiel> beispiel_;
     std::unique_ptr<gui::QtBackend> backend_;
@@ -160,15 +162,15 @@ void Hauptfenster::Eingeben(const char* feld, const char* text) {
     QTest::keyClicks(W(feld), QString::fromUtf8(text));
 }
 
-void Hauptfenster::ZelleWählen(int zeile, int spalte) {
-    auto* tabelle = W<QTableView>("GridGebühren1");
+void Hauptfenster::ZelleWählen(int zeile, int spalte, const char* raster) {
+    auto* tabelle = W<QTableView>(raster);
     QRect zelle = tabelle->visualRect(tabelle->model()->index(zeile - 1, spalte - 1));
     QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, zelle.center());
 }
 
-void Hauptfenster::ZelleSchreiben(int zeile, int spalte, const char* text) {
-    ZelleWählen(zeile, spalte);
-    QTest::keyClick(W("GridGebühren1"), Qt::Key_F2);
+void Hauptfenster::ZelleSchreiben(int zeile, int spalte, const char* text, const char* raster) {
+    ZelleWählen(zeile, spalte, raster);
+    QTest::keyClick(W(raster), Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(editor);
     editor->selectAll();
@@ -273,6 +275,58 @@ void Hauptfenster::kategorie1MitZweiFlurstueckenImRaster() {
     QVERIFY(json.find("Flst.Nr. 123/5") != std::string::npos);
 }
 
+void Hauptfenster::kategorie3MitZweiGebaeudenImRaster() {
+    QAction* eintrag = nullptr;
+    for (QAction* menü : host_->menuBar()->actions())
+        if (menü->text() == QStringLiteral("&Gebühren")) eintrag = menü->menu()->actions().value(2);
+    QVERIFY(eintrag && eintrag->isEnabled());
+    QCOMPARE(eintrag->text(), QStringLiteral("&3  Einmessung von Gebäuden"));
+    eintrag->trigger();
+    auto* tabelle = W<QTableView>("GridGebühren");
+    QCOMPARE(tabelle->model()->rowCount(), 1);
+    QCOMPARE(tabelle->model()->columnCount(), 6);
+    ZelleSchreiben(1, 2, "80000", "GridGebühren");
+    ZelleSchreiben(1, 3, "2", "GridGebühren");
+    QCOMPARE(tabelle->model()->index(0, 5).data().toString(), QStringLiteral("  580,00"));
+    ZelleWählen(1, 5, "GridGebühren");
+    QTest::keyClick(tabelle, Qt::Key_Tab);
+    QCOMPARE(tabelle->model()->rowCount(), 2);
+    ZelleSchreiben(2, 1, "Flst.Nr. 123/5, Garage", "GridGebühren");
+    ZelleSchreiben(2, 5, "333", "GridGebühren");
+    Klicken("chkFortführung");
+    QCOMPARE(tabelle->model()->index(0, 5).data().toString(), QStringLiteral("  406,00"));
+    Eingeben("mskBrechpunkte", "3");
+    Klicken("chkÜbernahme");
+    QCOMPARE(W<QLineEdit>("mskBrechpunkte")->displayText(), QStringLiteral("    3"));
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    std::string json = DokumentAlsJson(*host_->Dokument());
+
+    Zwilling z = ZwillingSpielen(2, [](ui::Form& f) {
+        ui::Grid& g = dynamic_cast<frmKat3&>(f).GridGebühren;
+        auto schreiben = [&](int zeile, int spalte, const char* text) {
+            g.Select(zeile, spalte);
+            g.Edit(text);
+        };
+        g.SetFocus();
+        schreiben(1, 2, "80000");
+        schreiben(1, 3, "2");
+        g.Select(1, 5);
+        g.PressKey(ui::vbKeyTab, 0);
+        schreiben(2, 1, "Flst.Nr. 123/5, Garage");
+        schreiben(2, 5, "333");
+        auto& k = dynamic_cast<frmKat3&>(f);
+        k.chkFortführung.SetFocus();
+        k.chkFortführung.Toggle();
+        k.mskBrechpunkte.SetFocus();
+        k.mskBrechpunkte.Type("3");
+        k.chkÜbernahme.SetFocus();
+        k.chkÜbernahme.Toggle();
+    });
+    QCOMPARE(json, z.json);
+    QVERIFY(json.find("Betrag :  €   153,99 Ihr Anteil  333/1000") != std::string::npos);
+}
+
 void Hauptfenster::abbruchLaesstDieRechnungUnveraendert() {
     std::string vorher = DokumentAlsJson(*host_->Dokument());
     QString summen = host_->Summentext();
@@ -340,7 +394,7 @@ void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
     QCOMPARE(gui::BildschirmfotosAufnehmen(bilder.path()), 0);
     wache.stop();
     QVERIFY2(fragen.isEmpty(), qPrintable(fragen.join(QStringLiteral(", "))));
-    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png"})
+    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat3.png"})
         QVERIFY(QFileInfo::exists(bilder.filePath(QString::fromUtf8(bild))));
     QVERIFY2(Fenster().Standardinstanz(1) == nullptr, "the open window goes with the host");
 }
