@@ -59,6 +59,17 @@ void Gridfenster::Grid_CellIsDirty() {
     fehler([&] { ÜbernehmenWerte(); });
 }
 
+void Gridfenster::SpaltenEinrichten(std::initializer_list<Spalte> spalten) {
+    Fehlerbereich fehler{Name(), "Form_Load"};
+    int c = 0;
+    for (const Spalte& s : spalten) {
+        ++c;
+        fehler([&] { Gitter.SetTextMatrix(0, c, s.überschrift); });
+        fehler([&] { Gitter.SetColWidth(c, s.breite); });
+        fehler([&] { Gitter.SetColAlignment(c, s.ausrichtung); });
+    }
+}
+
 void Gridfenster::Überlagern(Überlagerung überlagerung) {
     überlagerung.liste->SetVisible(false);
     ui::ComboBox* liste = überlagerung.liste;

@@ -7,6 +7,7 @@
 #include "platform/ui/Grid.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,17 @@ protected:
     virtual void NachDemLöschen() {}
     /// The column from which Tab and Right add or move rows.
     virtual int LetzteSpalte() const { return Gitter.Cols(); }
+
+    /// A grid column as the window sets it up: its heading, its width in twips, its alignment (0 left,
+    /// 1 right).
+    struct Spalte {
+        const char* überschrift;
+        int breite;
+        int ausrichtung;
+    };
+    /// Sets heading, width and alignment of the grid's columns from column 1 on; each step that fails
+    /// is logged under "Form_Load" and the next one goes on.
+    void SpaltenEinrichten(std::initializer_list<Spalte> spalten);
 
     /// A choice box laid over a list column: shown over the current cell of that column with the
     /// entry `eintrag` picks for the cell's text; on losing the focus its text goes into the cell,

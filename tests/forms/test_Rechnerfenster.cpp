@@ -28,6 +28,7 @@ public:
     ui::MaskEdBox mskStunden{*this, "mskStunden"};
     ui::MaskEdBox mskZahl{*this, "mskZahl"};
     int übernommen = 0;
+    using Gridfenster::SpaltenEinrichten;
 
 protected:
     void NeuAnlegen() override {
@@ -164,6 +165,21 @@ TEST(Gridfenster, TabAndDeleteRows) {
     f.CommandLöschen.Press();
     EXPECT_EQ(f.Gitter.Rows(), 1) << "answered yes by default";
     EXPECT_EQ(e.backend.Questions().back().buttons, 36);
+}
+
+TEST(Gridfenster, ColumnsGetHeadingWidthAndAlignmentAndAMissingOneIsLogged) {
+    Fensterumgebung e;
+    Testfenster f;
+    f.Load();
+    f.SpaltenEinrichten(
+        {{"Flurstück", 2840, 0}, {" Wert [€]", 1300, 1}, {" Anteil ", 900, 1}, {"zu viel", 100, 1}});
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 1), "Flurstück");
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 3), " Anteil ");
+    EXPECT_EQ(f.Gitter.ColWidth(2), 1300);
+    EXPECT_EQ(f.Gitter.ColAlignment(1), 0);
+    EXPECT_EQ(f.Gitter.ColAlignment(3), 1);
+    EXPECT_EQ(e.u.log.Sätze(), 3) << "heading, width and alignment of a fourth column of three";
+    EXPECT_NE(e.u.log.Text().find("Ort  : frmTest.Form_Load"), std::string::npos);
 }
 
 TEST(Gridfenster, DeleteRemovesEverySelectedRowButTheLast) {
