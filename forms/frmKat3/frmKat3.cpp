@@ -29,21 +29,12 @@ void frmKat3::NeuAnlegen() {
 }
 
 void frmKat3::GridEinrichten() {
-    Fehlerbereich fehler{Name(), "Form_Load"};
-    struct Spalte {
-        const char* überschrift;
-        int breite;
-        int ausrichtung;
-    };
-    static constexpr Spalte spalten[] = {{"  ", 2600, 0},      {" Wert [€]", 1300, 1},
-                                         {" Anzahl", 800, 1},  {" Zuschlag [%]", 1300, 1},
-                                         {" Anteil ", 900, 1}, {" Kosen [€]", 1200, 1}};
-    for (int c = 1; c <= 6; ++c) {
-        const Spalte& s = spalten[c - 1];
-        fehler([&] { GridGebühren.SetTextMatrix(0, c, s.überschrift); });
-        fehler([&] { GridGebühren.SetColWidth(c, s.breite); });
-        fehler([&] { GridGebühren.SetColAlignment(c, s.ausrichtung); });
-    }
+    SpaltenEinrichten({{"  ", 2600, 0},
+                       {" Wert [€]", 1300, 1},
+                       {" Anzahl", 800, 1},
+                       {" Zuschlag [%]", 1300, 1},
+                       {" Anteil ", 900, 1},
+                       {" Kosen [€]", 1200, 1}});
 }
 
 void frmKat3::NeuWerte() {
