@@ -37,6 +37,21 @@ bool Speichern(QWidget* widget, const QString& datei) {
     return false;
 }
 
+/// Opens window `index` in the host, lets `eingeben` fill it in as a user would and writes the picture
+/// of its frame to `datei`; gives the window, or none when it did not open.
+template <class Fensterklasse>
+Fensterklasse* Aufnehmen(Hauptfenster& host, int index, void (*eingeben)(Fensterklasse&),
+                         const QString& datei, bool& gut) {
+    host.GebührÖffnen(index);
+    auto* fenster = dynamic_cast<Fensterklasse*>(Fenster().Standardinstanz(index));
+    if (fenster == nullptr) return nullptr;
+    eingeben(*fenster);
+    QMdiSubWindow* unter = Unterfenster(host, fenster->Name().c_str());
+    if (unter) unter->adjustSize();
+    gut = Speichern(unter, datei) && gut;
+    return fenster;
+}
+
 void Eingeben(ui::TextBox& feld, const char* text) {
     feld.SetFocus();
     feld.Type(text);
@@ -60,22 +75,23 @@ void Kategorie1(frmKat1& f) {
 
 // Two buildings, the second one billed at half, four break points and the survey documents.
 void Kategorie3(frmKat3& f) {
-    ui::Grid& g = f.GridGebühren;
-    auto schreiben = [&g](int zeile, int spalte, const char* text) {
-        g.Select(zeile, spalte);
-        g.Edit(text);
-    };
-    schreiben(1, 2, "180000");
-    schreiben(1, 3, "2");
-    schreiben(1, 4, "10");
-    g.Select(1, 5);
-    g.PressKey(ui::vbKeyTab, 0);
-    schreiben(2, 1, "Flst.Nr. 123/5, Garage");
-    schreiben(2, 2, "40000");
-    schreiben(2, 5, "500");
+    const struct {
+        int zeile, spalte;
+        const char* text;
+    } einträge[] = {{1, 2, "180000"}, {1, 3, "2"},  {1, 4, "10"}, {2, 1, "Flst.Nr. 123/5, Garage"},
+                    {2, 2, "40000"},  {2, 5, "500"}};
+    for (const auto& e : einträge) {
+        // Tab in the last column of the last row adds the next building.
+        if (e.zeile > f.GridGebühren.Rows()) {
+            f.GridGebühren.Select(e.zeile - 1, 5);
+            f.GridGebühren.PressKey(ui::vbKeyTab, 0);
+        }
+        f.GridGebühren.Select(e.zeile, e.spalte);
+        f.GridGebühren.Edit(e.text);
+    }
     Eingeben(f.mskBrechpunkte, "4");
     f.chkVUnterlagen.Toggle();
-    g.Select(2, 2);
+    f.GridGebühren.Select(2, 2);
 }
 
 void Kategorie2(frmKat2& f) {
@@ -104,29 +120,13 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
     Warten();
 
     bool gut = true;
-    host.GebührÖffnen(0);
-    if (auto* kat1 = dynamic_cast<frmKat1*>(Fenster().Standardinstanz(0))) {
-        Kategorie1(*kat1);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat1");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
+    if (frmKat1* kat1 = Aufnehmen(host, 0, Kategorie1, verzeichnis + QStringLiteral("/frmKat1.png"), gut))
         kat1->CommandEnde.Press();
-    }
-    host.GebührÖffnen(2);
-    if (auto* kat3 = dynamic_cast<frmKat3*>(Fenster().Standardinstanz(2))) {
-        Kategorie3(*kat3);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat3");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat3.png")) && gut;
+    if (frmKat3* kat3 = Aufnehmen(host, 2, Kategorie3, verzeichnis + QStringLiteral("/frmKat3.png"), gut))
         kat3->CommandAbbruch.Press();
-    }
-    host.GebührÖffnen(1);
-    if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {
-        Kategorie2(*kat2);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat2");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat2.png")) && gut;
-        if (unter) unter->move(0, 0);
+    if (Aufnehmen(host, 1, Kategorie2, verzeichnis + QStringLiteral("/frmKat2.png"), gut)) {
+        // The host's picture shows the category 2 window open in its corner.
+        if (QMdiSubWindow* unter = Unterfenster(host, "frmKat2")) unter->move(0, 0);
     }
     gut = Speichern(&host, verzeichnis + QStringLiteral("/kovelund-gui.png")) && gut;
     host.OhneSpeichernSchließen();
