@@ -81,19 +81,19 @@ TEST_F(Wiederherstellen, TheCadastralUpdateComesBackFromTheTitle) {
 
 TEST_F(Wiederherstellen, TickingTheUpdateWhileRestoringRecomputesEveryRow) {
     // A statement of another hand: its cost is not what the scale gives.
-    docx::Range ende = beispiel.doc->Content();
-    ende.Collapse(docx::CollapseEnd);
-    ende.InsertParagraphAfter();
-    ende.Collapse(docx::CollapseEnd);
-    docx::Table t = beispiel.doc->Tables().Add(ende, 3, 6);
-    auto schreiben = [&](int r, int c, const std::string& text) { t.Cell(r, c).Range().InsertAfter(text); };
-    schreiben(1, 1, "Einmessung von Gebäuden\rim Zusammenhang mit einer Fortführung");
-    schreiben(2, 1, "Flst.Nr. 9\vBetrag :  €   400,00 Ihr Anteil  500/1000");
-    schreiben(2, 2, "80.000,00");
-    schreiben(2, 3, "  1");
-    schreiben(2, 4, " 0");
-    schreiben(2, 5, "  200,00 €");
-    schreiben(3, 1, "14.4");
+    docx::Table t = beispiel.doc->Tables().Add(beispiel.doc->Content(), 3, 6);
+    const struct {
+        int zeile, spalte;
+        const char* text;
+    } zellen[] = {{1, 1, "Einmessung von Gebäuden\rim Zusammenhang mit einer Fortführung"},
+                  {2, 1, "Flst.Nr. 9\vBetrag :  €   400,00 Ihr Anteil  500/1000"},
+                  {2, 2, "80.000,00"},
+                  {2, 3, "  1"},
+                  {2, 4, " 0"},
+                  {2, 5, "  200,00 €"},
+                  {3, 1, "14.4"}};
+    for (const auto& z : zellen)
+        t.Cell(z.zeile, z.spalte).Range().InsertAfter(z.text);
     BookmarkSetzen(t, "Kovelund_3");
     frmKat3& f = Wiederöffnen();
     ASSERT_EQ(f.GridGebühren.Rows(), 1);
