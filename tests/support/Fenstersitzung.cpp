@@ -87,6 +87,18 @@ docx::Table Fenstersitzung::Abschließen() {
     return Statement();
 }
 
+void Fenstersitzung::Vormerken() {
+    beispiel.NeuLaden();
+    vorgemerkt_ = Abbild();
+}
+
+void Fenstersitzung::UnverändertAbschließen() {
+    Abschließen();
+    EXPECT_EQ(Statements(), 1);
+    EXPECT_EQ(Abbild(), vorgemerkt_);
+    EXPECT_EQ(beispiel.log.Sätze(), 0) << beispiel.log.Text();
+}
+
 docx::Table Fenstersitzung::Statement(int nummer) const {
     std::vector<docx::Table> tabellen = Tabellen(*beispiel.doc, Marke());
     if (nummer < 1 || nummer > static_cast<int>(tabellen.size()))

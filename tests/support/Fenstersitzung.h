@@ -46,6 +46,13 @@ protected:
     /// returns the window's first statement.
     docx::Table Abschließen();
 
+    /// Saves the invoice as the host does and notes how it reads, before the window is reopened on
+    /// its statement.
+    void Vormerken();
+    /// Finishes the reopened window unchanged and expects the invoice to read as noted: one statement
+    /// of the window, the same table at the same place, nothing logged.
+    void UnverändertAbschließen();
+
     /// The window's `nummer`-th statement, found by its marker; none fails the test.
     docx::Table Statement(int nummer = 1) const;
     /// How many statements of the window the invoice holds.
@@ -69,6 +76,7 @@ private:
     std::string Marke() const;
 
     int index_;
+    std::string vorgemerkt_;
 };
 
 /// The fixture of window class `Fensterklasse`, which Show opens for `Index`.
