@@ -47,23 +47,25 @@ std::string Anteilsvermerk(double vollerBetrag, const std::string& anteil) {
 /// One building row from grid row `r`; gives its cost.
 double Gebäudezeile(Abrechnung& a, const frmKat3& f, int r, Fehlerbereich& fehler) {
     std::array<std::string, 6> zellen;
+    auto zelle = [&zellen](int spalte) -> std::string& {
+        return zellen[static_cast<std::size_t>(spalte - 1)];
+    };
     for (int c = 1; c <= 6; ++c)
-        fehler([&] { zellen[static_cast<std::size_t>(c - 1)] = f.GridGebühren.TextMatrix(r, c); });
+        fehler([&] { zelle(c) = f.GridGebühren.TextMatrix(r, c); });
     Zeile& zeile = a.Neue();
     for (int c = 1; c <= 4; ++c)
-        if (!zellen[static_cast<std::size_t>(c - 1)].empty())
-            zeile.Text(c, zellen[static_cast<std::size_t>(c - 1)]);
-    double kosten = CVal(zellen[5]);
-    double anteil = CVal(zellen[4]);
-    // Without a share there is no cost to go back from: the full amount is the cost before it.
+        if (!zelle(c).empty()) zeile.Text(c, zelle(c));
+    double kosten = CVal(zelle(6));
+    double anteil = CVal(zelle(5));
+    // A share of 0 leaves no cost to go back from: its full amount is the cost before the share.
     if (anteil != 1000) {
         double voll = 0;
         fehler([&] {
             voll = anteil == 333 ? kosten * 3 : anteil == 0 ? f.KostenVorAnteil(r) : kosten * 1000 / anteil;
         });
-        zeile.KleinerText(1, Anteilsvermerk(voll, zellen[4]), 2);
+        zeile.KleinerText(1, Anteilsvermerk(voll, zelle(5)), 2);
     }
-    zeile.Text(5, zellen[5] + " €");
+    zeile.Text(5, zelle(6) + " €");
     return kosten;
 }
 
