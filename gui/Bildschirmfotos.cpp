@@ -3,6 +3,7 @@
 #include "component/Fensterregister.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
+#include "forms/frmKat5/frmKat5.h"
 #include "gui/Hauptfenster.h"
 #include "host/Vorlage.h"
 
@@ -67,6 +68,14 @@ void Kategorie2(frmKat2& f) {
     f.MaskEdBoxAnteil.SetFocus();
 }
 
+// With site inspection, a building of 380.000 € and two copies; the value box shows it in whole euros.
+void Kategorie5(frmKat5& f) {
+    f.chkOrt.Toggle();
+    Eingeben(f.MaskEdBoxWert, "380000");
+    Eingeben(f.mskMehrfach, "2");
+    f.MaskEdBoxWert.SetFocus();
+}
+
 } // namespace
 
 int BildschirmfotosAufnehmen(const QString& verzeichnis) {
@@ -90,6 +99,14 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
         if (unter) unter->adjustSize();
         gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
         kat1->CommandEnde.Press();
+    }
+    host.GebührÖffnen(4);
+    if (auto* kat5 = dynamic_cast<frmKat5*>(Fenster().Standardinstanz(4))) {
+        Kategorie5(*kat5);
+        QMdiSubWindow* unter = Unterfenster(host, "frmKat5");
+        if (unter) unter->adjustSize();
+        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat5.png")) && gut;
+        kat5->CommandEnde.Press();
     }
     host.GebührÖffnen(1);
     if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {
