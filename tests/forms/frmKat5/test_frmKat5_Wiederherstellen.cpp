@@ -2,7 +2,6 @@
 // cells, and "&OK" on the unchanged inputs writes the same table at the same place.
 
 #include "Kat5Test.h"
-#include "totals/VV_WordAuto.h"
 
 namespace kovelund::test {
 namespace {
@@ -102,9 +101,7 @@ TEST_F(Wiederherstellen, ChangedInputsReplaceTheTableInPlace) {
 }
 
 TEST_F(Wiederherstellen, AForeignTableWithTheMarkerIsReadAsFarAsItGoes) {
-    docx::Table fremd = beispiel.doc->Tables().Add(beispiel.doc->Content(), 2, 5);
-    fremd.Cell(2, 1).Range().InsertAfter("Grenzbescheinigung mit Besichtigung");
-    BookmarkSetzen(fremd, "Kovelund_5");
+    Fremdtabelle(2, 5).Cell(2, 1).Range().InsertAfter("Grenzbescheinigung mit Besichtigung");
     frmKat5& w = Wiederöffnen();
     EXPECT_TRUE(w.IsLoaded());
     EXPECT_EQ(w.chkOrt.Value(), ui::vbChecked);
