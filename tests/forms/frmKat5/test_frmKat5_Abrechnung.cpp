@@ -50,23 +50,29 @@ TEST_F(Abrechnung, TwoCopiesWithInspectionAddTenEurosInRowFour) {
     EXPECT_EQ(Markiert("vamoGesamt"), "     133,28 € ");
 }
 
-TEST_F(Abrechnung, ValueZeroWithoutInspectionIsTheLowestBracket) {
-    Berechnen(false, "0", "");
-    EXPECT_EQ(Reihen()[2], (Reihe{"Gebäudewert [€]", "       0", "", "", "   36,00 €"}));
-}
-
-TEST_F(Abrechnung, TheBracketsWithInspectionAtFiftyThousand) {
+// Each row: inspection, the value and the copies as entered, then the last row of the table. The
+// value box and the copies box show whole numbers once left; in German a point groups thousands,
+// so "2.5" copies are 25 and "2,5" round to 3.
+TEST_F(Abrechnung, TheFeeByBracketInspectionAndCopies) {
     const struct {
+        bool mit;
         const char* wert;
-        const char* gezeigt;
-        const char* gebühr;
-    } fälle[] = {{"50000", "  50.000", "   61,00 €"},
-                 {"50000,50", "  50.001", "   77,00 €"},
-                 {"100000", " 100.000", "   77,00 €"},
-                 {"2500001", "2.500.001", "  421,00 €"}};
+        const char* mehrfach;
+        Reihe letzte;
+    } fälle[] = {
+        {false, "0", "", {"Gebäudewert [€]", "       0", "", "", "   36,00 €"}},
+        {false, "abc", "", {"Gebäudewert [€]", "       0", "", "", "   36,00 €"}},
+        {true, "50000", "", {"Gebäudewert [€]", "  50.000", "", "", "   61,00 €"}},
+        {true, "50000,50", "", {"Gebäudewert [€]", "  50.001", "", "", "   77,00 €"}},
+        {true, "100000", "", {"Gebäudewert [€]", " 100.000", "", "", "   77,00 €"}},
+        {true, "2500001", "", {"Gebäudewert [€]", "2.500.001", "", "", "  421,00 €"}},
+        {false, "250000", "2,5", {"Anzahl Mehrfachausfertigungen:", "       3", "", "", "   71,00 €"}},
+        {false, "250000", "2.5", {"Anzahl Mehrfachausfertigungen:", "      25", "", "", "  181,00 €"}},
+        {false, "250000", "1 Stück", {"Anzahl Mehrfachausfertigungen:", "       1", "", "", "   61,00 €"}},
+    };
     for (const auto& fall : fälle) {
-        Berechnen(true, fall.wert, "");
-        EXPECT_EQ(Reihen()[2], (Reihe{"Gebäudewert [€]", fall.gezeigt, "", "", fall.gebühr})) << fall.wert;
+        Berechnen(fall.mit, fall.wert, fall.mehrfach);
+        EXPECT_EQ(Reihen().back(), fall.letzte) << fall.wert << " " << fall.mehrfach;
         Statement().Delete();
     }
 }
@@ -79,28 +85,6 @@ TEST_F(Abrechnung, AValueWithCentsFromTheOrderIsBilledUnrounded) {
     Klicken(f.chkOrt);
     Abschließen();
     EXPECT_EQ(Reihen()[2], (Reihe{"Gebäudewert [€]", "50.000,50", "", "", "   77,00 €"}));
-}
-
-TEST_F(Abrechnung, CopiesAreBilledAsTheBoxShowsThemOnceLeft) {
-    // In German a point groups thousands: "2.5" is 25 copies, "2,5" rounds to 3.
-    const struct {
-        const char* eingabe;
-        const char* gezeigt;
-        const char* gebühr;
-    } fälle[] = {{"2,5", "       3", "   71,00 €"},
-                 {"2.5", "      25", "  181,00 €"},
-                 {"1 Stück", "       1", "   61,00 €"}};
-    for (const auto& fall : fälle) {
-        Berechnen(false, "250000", fall.eingabe);
-        EXPECT_EQ(Reihen()[3], (Reihe{"Anzahl Mehrfachausfertigungen:", fall.gezeigt, "", "", fall.gebühr}))
-            << fall.eingabe;
-        Statement().Delete();
-    }
-}
-
-TEST_F(Abrechnung, AValueThatIsNoNumberCountsZero) {
-    Berechnen(false, "abc", "");
-    EXPECT_EQ(Reihen()[2], (Reihe{"Gebäudewert [€]", "       0", "", "", "   36,00 €"}));
 }
 
 // No borders; columns 2 and 5 right-aligned, the others as the document's paragraphs (left); only
