@@ -76,6 +76,22 @@ void Kategorie5(frmKat5& f) {
     f.MaskEdBoxWert.SetFocus();
 }
 
+// Opens window `index`, fills it in and saves its picture under the window's name; the window stays
+// open. None when it did not open.
+template <class Fensterklasse>
+Fensterklasse* Aufnehmen(Hauptfenster& host, int index, void (*eingeben)(Fensterklasse&),
+                         const QString& verzeichnis, bool& gut) {
+    host.GebührÖffnen(index);
+    auto* fenster = dynamic_cast<Fensterklasse*>(Fenster().Standardinstanz(index));
+    if (!fenster) return nullptr;
+    eingeben(*fenster);
+    QMdiSubWindow* unter = Unterfenster(host, fenster->Name().c_str());
+    if (unter) unter->adjustSize();
+    QString datei = verzeichnis + QStringLiteral("/%1.png").arg(QString::fromStdString(fenster->Name()));
+    gut = Speichern(unter, datei) && gut;
+    return fenster;
+}
+
 } // namespace
 
 int BildschirmfotosAufnehmen(const QString& verzeichnis) {
@@ -92,29 +108,11 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
     Warten();
 
     bool gut = true;
-    host.GebührÖffnen(0);
-    if (auto* kat1 = dynamic_cast<frmKat1*>(Fenster().Standardinstanz(0))) {
-        Kategorie1(*kat1);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat1");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
-        kat1->CommandEnde.Press();
-    }
-    host.GebührÖffnen(4);
-    if (auto* kat5 = dynamic_cast<frmKat5*>(Fenster().Standardinstanz(4))) {
-        Kategorie5(*kat5);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat5");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat5.png")) && gut;
-        kat5->CommandEnde.Press();
-    }
-    host.GebührÖffnen(1);
-    if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {
-        Kategorie2(*kat2);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat2");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat2.png")) && gut;
-        if (unter) unter->move(0, 0);
+    if (auto* kat1 = Aufnehmen(host, 0, Kategorie1, verzeichnis, gut)) kat1->CommandEnde.Press();
+    if (auto* kat5 = Aufnehmen(host, 4, Kategorie5, verzeichnis, gut)) kat5->CommandEnde.Press();
+    // The last window stays open for the picture of the host window.
+    if (Aufnehmen(host, 1, Kategorie2, verzeichnis, gut)) {
+        if (QMdiSubWindow* unter = Unterfenster(host, "frmKat2")) unter->move(0, 0);
     }
     gut = Speichern(&host, verzeichnis + QStringLiteral("/kovelund-gui.png")) && gut;
     host.OhneSpeichernSchließen();

@@ -7,7 +7,6 @@
 #include "forms/Fensterliste.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
-#include "forms/frmKat5/frmKat5.h"
 #include "gui/Auftragspanel.h"
 #include "gui/Bildschirmfotos.h"
 #include "gui/Hauptfenster.h"
@@ -15,6 +14,7 @@
 #include "gui/Tabellenpanel.h"
 #include "host/Ausgabe.h"
 #include "host/Sitzung.h"
+#include "host/Treiber.h"
 #include "host/Vorlage.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
@@ -292,15 +292,12 @@ void Hauptfenster::kategorie5MitTastenUndKlicks() {
     std::string json = DokumentAlsJson(*host_->Dokument());
 
     Zwilling z = ZwillingSpielen(4, [](ui::Form& f) {
-        auto& k = dynamic_cast<frmKat5&>(f);
-        k.chkOrt.SetFocus();
-        k.chkOrt.Toggle();
-        k.MaskEdBoxWert.SetFocus();
-        k.MaskEdBoxWert.Type("380000,4");
-        k.mskMehrfach.SetFocus();
-        k.mskMehrfach.Type("2");
-        k.MaskEdBoxWert.SetFocus();
-        k.MaskEdBoxWert.PressKey(ui::vbKeyReturn, 0);
+        ui::HeadlessBackend keineFragen;
+        Treiber(keineFragen)
+            .Spielen(SkriptLesen(R"j({"steps": [
+            {"click": "chkOrt"}, {"type": "MaskEdBoxWert", "text": "380000,4"},
+            {"type": "mskMehrfach", "text": "2"}, {"key": "MaskEdBoxWert", "code": 13}]})j"),
+                     f);
     });
     QCOMPARE(json, z.json);
     QVERIFY(json.find("Kovelund_5") != std::string::npos);
