@@ -85,6 +85,7 @@ void frmKat5::Wiederherstellen(const docx::Table& tabelle) {
     });
     int zeilen = 0;
     fehler([&] { zeilen = tabelle.Rows().Count(); });
+    // At the width the box writes on leaving, which is the text the table holds.
     if (zeilen == 4) fehler([&] { mskMehrfach.SetText(WertFormatieren(CVal(zelle(4, 2)), 8, 0)); });
 }
 

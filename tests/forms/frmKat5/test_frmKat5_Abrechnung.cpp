@@ -11,7 +11,7 @@ const Reihe titel = {"Grenzbescheinigungen", "", "", "", ""};
 const Reihe mit = {"mit Ortsbesichtigung\rTarifstelle 8.1.1", "", "", "", ""};
 const Reihe ohne = {"ohne Ortsbesichtigung\rTarifstelle 8.1.2", "", "", "", ""};
 
-class Abrechnung : public Kat5Test {
+class frmKat5Abrechnung : public Kat5Test {
 protected:
     /// A new window with the building value and the copies entered, finished with "&OK".
     void Berechnen(bool ortsbesichtigung, const char* wert, const char* mehrfach) {
@@ -23,7 +23,7 @@ protected:
     }
 };
 
-TEST_F(Abrechnung, NoCopiesEmptyZeroNegativeOrNoNumberWriteThreeRows) {
+TEST_F(frmKat5Abrechnung, NoCopiesEmptyZeroNegativeOrNoNumberWriteThreeRows) {
     for (const char* mehrfach : {"", "0", "-2", "abc"}) {
         Berechnen(false, "250000", mehrfach);
         EXPECT_EQ(Reihen(),
@@ -34,7 +34,7 @@ TEST_F(Abrechnung, NoCopiesEmptyZeroNegativeOrNoNumberWriteThreeRows) {
     }
 }
 
-TEST_F(Abrechnung, TwoCopiesWithInspectionAddTenEurosInRowFour) {
+TEST_F(frmKat5Abrechnung, TwoCopiesWithInspectionAddTenEurosInRowFour) {
     Berechnen(true, "250000", "2");
     docx::Table t = Statement();
     EXPECT_EQ(Zellen(t),
@@ -53,7 +53,7 @@ TEST_F(Abrechnung, TwoCopiesWithInspectionAddTenEurosInRowFour) {
 // Each row: inspection, the value and the copies as entered, then the last row of the table. The
 // value box and the copies box show whole numbers once left; in German a point groups thousands,
 // so "2.5" copies are 25 and "2,5" round to 3.
-TEST_F(Abrechnung, TheFeeByBracketInspectionAndCopies) {
+TEST_F(frmKat5Abrechnung, TheFeeByBracketInspectionAndCopies) {
     const struct {
         bool mit;
         const char* wert;
@@ -77,7 +77,7 @@ TEST_F(Abrechnung, TheFeeByBracketInspectionAndCopies) {
     }
 }
 
-TEST_F(Abrechnung, AValueWithCentsFromTheOrderIsBilledUnrounded) {
+TEST_F(frmKat5Abrechnung, AValueWithCentsFromTheOrderIsBilledUnrounded) {
     // 50.000,50 € lies above the first bracket, although the box would show 50.001 once left.
     Eigenschaften({{"Baukosten", 50000.5}});
     frmKat5& f = Öffnen();
@@ -89,7 +89,7 @@ TEST_F(Abrechnung, AValueWithCentsFromTheOrderIsBilledUnrounded) {
 
 // No borders; columns 2 and 5 right-aligned, the others as the document's paragraphs (left); only
 // the title bold; the widths 8, 3, 1, 3 and 2,5 cm in every row.
-TEST_F(Abrechnung, TheLayout) {
+TEST_F(frmKat5Abrechnung, TheLayout) {
     Berechnen(true, "250000", "2");
     docx::Table t = Statement();
     const std::string zeile = "8L 3R 1L 3L 2,5R";

@@ -6,7 +6,7 @@
 namespace kovelund::test {
 namespace {
 
-class Wiederherstellen : public Kat5Test {
+class frmKat5Wiederherstellen : public Kat5Test {
 protected:
     /// Finishes the reopened window unchanged and expects the invoice exactly as before.
     void UnverändertAbschließen() {
@@ -21,7 +21,7 @@ protected:
     }
 };
 
-TEST_F(Wiederherstellen, AFourRowTableGivesBackTheInspectionTheValueAndTheCopies) {
+TEST_F(frmKat5Wiederherstellen, AFourRowTableGivesBackTheInspectionTheValueAndTheCopies) {
     frmKat5& f = Öffnen();
     Klicken(f.chkOrt);
     Setzen(f.MaskEdBoxWert, "380000");
@@ -37,7 +37,7 @@ TEST_F(Wiederherstellen, AFourRowTableGivesBackTheInspectionTheValueAndTheCopies
     EXPECT_EQ(Reihen()[3][4], "  189,00 €");
 }
 
-TEST_F(Wiederherstellen, AThreeRowTableLeavesTheCopiesEmpty) {
+TEST_F(frmKat5Wiederherstellen, AThreeRowTableLeavesTheCopiesEmpty) {
     frmKat5& f = Öffnen();
     Setzen(f.MaskEdBoxWert, "80000");
     Setzen(f.mskMehrfach, "0");
@@ -51,7 +51,7 @@ TEST_F(Wiederherstellen, AThreeRowTableLeavesTheCopiesEmpty) {
     EXPECT_EQ(Reihen().size(), 3u);
 }
 
-TEST_F(Wiederherstellen, SmallAndHugeValuesSurviveAReopen) {
+TEST_F(frmKat5Wiederherstellen, SmallAndHugeValuesSurviveAReopen) {
     const struct {
         const char* wert;
         const char* gezeigt;
@@ -70,7 +70,7 @@ TEST_F(Wiederherstellen, SmallAndHugeValuesSurviveAReopen) {
     }
 }
 
-TEST_F(Wiederherstellen, AValueWithCentsFromTheOrderKeepsItsCentsAndItsBracket) {
+TEST_F(frmKat5Wiederherstellen, AValueWithCentsFromTheOrderKeepsItsCentsAndItsBracket) {
     Eigenschaften({{"Baukosten", 50000.4}});
     Klicken(Öffnen().chkOrt);
     Abschließen();
@@ -79,7 +79,7 @@ TEST_F(Wiederherstellen, AValueWithCentsFromTheOrderKeepsItsCentsAndItsBracket) 
     UnverändertAbschließen();
 }
 
-TEST_F(Wiederherstellen, ChangedInputsReplaceTheTableInPlace) {
+TEST_F(frmKat5Wiederherstellen, ChangedInputsReplaceTheTableInPlace) {
     frmKat5& f = Öffnen();
     Setzen(f.mskMehrfach, "1");
     Abschließen();
@@ -100,7 +100,7 @@ TEST_F(Wiederherstellen, ChangedInputsReplaceTheTableInPlace) {
     EXPECT_EQ(Markiert("vamoNetto"), "     102,00 € ");
 }
 
-TEST_F(Wiederherstellen, AForeignTableWithTheMarkerIsReadAsFarAsItGoes) {
+TEST_F(frmKat5Wiederherstellen, AForeignTableWithTheMarkerIsReadAsFarAsItGoes) {
     Fremdtabelle(2, 5).Cell(2, 1).Range().InsertAfter("Grenzbescheinigung mit Besichtigung");
     frmKat5& w = Wiederöffnen();
     EXPECT_TRUE(w.IsLoaded());
