@@ -4,6 +4,7 @@
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "forms/frmKat3/frmKat3.h"
+#include "forms/frmKat5/frmKat5.h"
 
 #include <memory>
 
@@ -14,6 +15,7 @@ void FensterRegistrieren(Fensterregister& register_) {
     register_.Registrieren(0, [] { return std::make_unique<frmKat1>(); });
     register_.Registrieren(1, [] { return std::make_unique<frmKat2>(); });
     register_.Registrieren(2, [] { return std::make_unique<frmKat3>(); });
+    register_.Registrieren(4, [] { return std::make_unique<frmKat5>(); });
 }
 
 } // namespace kovelund

@@ -4,6 +4,7 @@
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "forms/frmKat3/frmKat3.h"
+#include "forms/frmKat5/frmKat5.h"
 #include "gui/Hauptfenster.h"
 #include "host/Vorlage.h"
 
@@ -38,16 +39,18 @@ bool Speichern(QWidget* widget, const QString& datei) {
 }
 
 /// Opens window `index` in the host, lets `eingeben` fill it in as a user would and writes the picture
-/// of its frame to `datei`; gives the window, or none when it did not open.
+/// of its frame into `verzeichnis` under the window's name; gives the window, still open, or none when
+/// it did not open.
 template <class Fensterklasse>
 Fensterklasse* Aufnehmen(Hauptfenster& host, int index, void (*eingeben)(Fensterklasse&),
-                         const QString& datei, bool& gut) {
+                         const QString& verzeichnis, bool& gut) {
     host.GebührÖffnen(index);
     auto* fenster = dynamic_cast<Fensterklasse*>(Fenster().Standardinstanz(index));
     if (fenster == nullptr) return nullptr;
     eingeben(*fenster);
     QMdiSubWindow* unter = Unterfenster(host, fenster->Name().c_str());
     if (unter) unter->adjustSize();
+    QString datei = verzeichnis + QStringLiteral("/%1.png").arg(QString::fromStdString(fenster->Name()));
     gut = Speichern(unter, datei) && gut;
     return fenster;
 }
@@ -94,6 +97,14 @@ void Kategorie3(frmKat3& f) {
     f.GridGebühren.Select(2, 2);
 }
 
+// With site inspection, a building of 380.000 € and two copies; the value box shows it in whole euros.
+void Kategorie5(frmKat5& f) {
+    f.chkOrt.Toggle();
+    Eingeben(f.MaskEdBoxWert, "380000");
+    Eingeben(f.mskMehrfach, "2");
+    f.MaskEdBoxWert.SetFocus();
+}
+
 void Kategorie2(frmKat2& f) {
     Eingeben(f.msk100, "12");
     f.chkUnterlagen.Toggle();
@@ -120,11 +131,10 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
     Warten();
 
     bool gut = true;
-    if (frmKat1* kat1 = Aufnehmen(host, 0, Kategorie1, verzeichnis + QStringLiteral("/frmKat1.png"), gut))
-        kat1->CommandEnde.Press();
-    if (frmKat3* kat3 = Aufnehmen(host, 2, Kategorie3, verzeichnis + QStringLiteral("/frmKat3.png"), gut))
-        kat3->CommandAbbruch.Press();
-    if (Aufnehmen(host, 1, Kategorie2, verzeichnis + QStringLiteral("/frmKat2.png"), gut)) {
+    if (auto* kat1 = Aufnehmen(host, 0, Kategorie1, verzeichnis, gut)) kat1->CommandEnde.Press();
+    if (auto* kat3 = Aufnehmen(host, 2, Kategorie3, verzeichnis, gut)) kat3->CommandAbbruch.Press();
+    if (auto* kat5 = Aufnehmen(host, 4, Kategorie5, verzeichnis, gut)) kat5->CommandEnde.Press();
+    if (Aufnehmen(host, 1, Kategorie2, verzeichnis, gut)) {
         // The host's picture shows the category 2 window open in its corner.
         if (QMdiSubWindow* unter = Unterfenster(host, "frmKat2")) unter->move(0, 0);
     }

@@ -15,6 +15,7 @@
 #include "gui/Tabellenpanel.h"
 #include "host/Ausgabe.h"
 #include "host/Sitzung.h"
+#include "host/Treiber.h"
 #include "host/Vorlage.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
@@ -57,7 +58,7 @@ struct Beispiel {
 };
 
 /// The same steps on the window models alone, on a sample of its own: the invoice as JSON after
-/// the window finished, and lblGebühr as it stood before.
+/// the window finished, and lblGebühr as it stood before (empty for a window without one).
 struct Zwilling {
     std::string json;
     std::string gebühr;
@@ -100,6 +101,7 @@ private Q_SLOTS:
     void kategorie2MitTastenUndKlicks();
     void kategorie1MitZweiFlurstueckenImRaster();
     void kategorie3MitZweiGebaeudenImRaster();
+    void kategorie5MitTastenUndKlicks();
     void abbruchLaesstDieRechnungUnveraendert();
     void tabellenpanelSetztDenCursor();
     void tabellenwahlOeffnetDenVorhandenenEintrag();
@@ -327,6 +329,34 @@ void Hauptfenster::kategorie3MitZweiGebaeudenImRaster() {
     QVERIFY(json.find("Betrag :  €   153,99 Ihr Anteil  333/1000") != std::string::npos);
 }
 
+void Hauptfenster::kategorie5MitTastenUndKlicks() {
+    host_->GebührÖffnen(4);
+    QCOMPARE(host_->Bereich()->subWindowList().size(), 1);
+    QCOMPARE(W<QLineEdit>("MaskEdBoxWert")->displayText(), QStringLiteral("    0,00"));
+    Klicken("chkOrt");
+    Eingeben("MaskEdBoxWert", "380000,4");
+    Eingeben("mskMehrfach", "2");
+    Klicken("MaskEdBoxWert");
+    QCOMPARE(W<QLineEdit>("mskMehrfach")->displayText(), QStringLiteral("       2"));
+    QTest::keyClick(W("MaskEdBoxWert"), Qt::Key_Return);
+    QCOMPARE(W<QLineEdit>("MaskEdBoxWert")->displayText(), QStringLiteral(" 380.000"));
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    QVERIFY(host_->Summentext().contains(QStringLiteral("189,00")));
+    std::string json = DokumentAlsJson(*host_->Dokument());
+
+    Zwilling z = ZwillingSpielen(4, [](ui::Form& f) {
+        ui::HeadlessBackend keineFragen;
+        Treiber(keineFragen)
+            .Spielen(SkriptLesen(R"j({"steps": [
+            {"click": "chkOrt"}, {"type": "MaskEdBoxWert", "text": "380000,4"},
+            {"type": "mskMehrfach", "text": "2"}, {"key": "MaskEdBoxWert", "code": 13}]})j"),
+                     f);
+    });
+    QCOMPARE(json, z.json);
+    QVERIFY(json.find("Kovelund_5") != std::string::npos);
+}
+
 void Hauptfenster::abbruchLaesstDieRechnungUnveraendert() {
     std::string vorher = DokumentAlsJson(*host_->Dokument());
     QString summen = host_->Summentext();
@@ -394,7 +424,7 @@ void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
     QCOMPARE(gui::BildschirmfotosAufnehmen(bilder.path()), 0);
     wache.stop();
     QVERIFY2(fragen.isEmpty(), qPrintable(fragen.join(QStringLiteral(", "))));
-    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat3.png"})
+    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat3.png", "frmKat5.png"})
         QVERIFY(QFileInfo::exists(bilder.filePath(QString::fromUtf8(bild))));
     QVERIFY2(Fenster().Standardinstanz(1) == nullptr, "the open window goes with the host");
 }

@@ -123,3 +123,18 @@ TEST_F(Kommandozeile, CancelAndEveryErrorLeaveTheInvoiceAsItWas) {
         << "unreadable document";
     EXPECT_EQ(Lesen(doc), vorher);
 }
+
+TEST_F(Kommandozeile, TheDemoNamesTheRunningFeeOnlyOfWindowsThatShowOne) {
+    fs::path beispiele = dir / "beispiele";
+    fs::create_directories(beispiele);
+    Schreiben(beispiele / "a-kat2.json", R"({"properties": {"ID_Benutzer": 1, "Bodenwert": 5,
+                                             "AnzahlGrenzpunkte": 12},
+                                             "show": 1, "steps": [{"click": "CommandEnde"}]})");
+    Schreiben(beispiele / "b-kat5.json", R"({"properties": {"ID_Benutzer": 1}, "show": 4,
+                                             "steps": [{"click": "CommandEnde"}]})");
+    Ergebnis e = Aufrufen("demo " + (dir / "demo").string() + " --examples " + beispiele.string());
+    ASSERT_EQ(e.code, 0) << e.ausgabe;
+    EXPECT_NE(e.ausgabe.find("a-kat2.json                  Gebühr 0,00 €\n"), std::string::npos)
+        << e.ausgabe;
+    EXPECT_NE(e.ausgabe.find("b-kat5.json                  \n"), std::string::npos) << e.ausgabe;
+}

@@ -10,6 +10,7 @@
 #include "platform/dao/Workspace.h"
 #include "platform/ui/CommandButton.h"
 #include "totals/G_frmTabelle.h"
+#include "totals/VV_WordAuto.h"
 
 #include <filesystem>
 #include <memory>
@@ -125,6 +126,12 @@ std::string Fenstersitzung::Markiert(std::string_view marke) const {
 
 std::string Fenstersitzung::Abbild() const {
     return test::Abbild(*beispiel.doc);
+}
+
+docx::Table Fenstersitzung::Fremdtabelle(int zeilen, int spalten) const {
+    docx::Table tabelle = beispiel.doc->Tables().Add(beispiel.doc->Content(), zeilen, spalten);
+    BookmarkSetzen(tabelle, Marke());
+    return tabelle;
 }
 
 ui::Form& Fenstersitzung::Offen() const {

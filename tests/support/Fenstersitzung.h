@@ -63,6 +63,9 @@ protected:
     std::string Markiert(std::string_view marke) const;
     /// The invoice as its reader sees it (see test::Abbild).
     std::string Abbild() const;
+    /// An empty table that the window did not write, added at the end of the invoice and marked as
+    /// its statement, for restores of what a user or another program left there.
+    docx::Table Fremdtabelle(int zeilen, int spalten) const;
 
     /// Each window Zeigen opens passes through here first.
     virtual void Geöffnet(ui::Form&) {}

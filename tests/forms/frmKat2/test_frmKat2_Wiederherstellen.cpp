@@ -142,9 +142,7 @@ TEST_F(Wiederherstellen, ANewStatementBesideAnExistingOne) {
 }
 
 TEST_F(Wiederherstellen, AForeignTableWithTheMarkerIsLoggedAndReplaced) {
-    docx::Table fremd = u.doc->Tables().Add(u.doc->Content(), 3, 5);
-    fremd.Cell(2, 1).Range().InsertAfter("Flst.Nr. 7");
-    BookmarkSetzen(fremd, "Kovelund_2");
+    Fremdtabelle(3, 5).Cell(2, 1).Range().InsertAfter("Flst.Nr. 7");
     frmKat2& w = Wiederöffnen();
     EXPECT_TRUE(w.IsLoaded());
     EXPECT_EQ(w.TextboxFlst.Text(), "Flst.Nr. 7") << "what the table has is read";
