@@ -118,6 +118,19 @@ TEST(Rechnerfenster, HoursRoundUpToTheNextHalfHour) {
     EXPECT_EQ(HalbeStundeRunden("4,0"), "  4,0");
     EXPECT_EQ(HalbeStundeRunden("4,5"), "  4,5");
     EXPECT_EQ(HalbeStundeRunden(""), "  0,0");
+    EXPECT_EQ(HalbeStundeRunden("2,25"), "  2,5") << "2,25 rounds to 2,3 first";
+    EXPECT_EQ(HalbeStundeRunden("2,04"), "  2,0");
+    EXPECT_EQ(HalbeStundeRunden("-2,3"), " -2,5");
+    EXPECT_EQ(HalbeStundeRunden("999,7"), "1.000,0");
+
+    // The rounding itself, which windows billing hours in a grid write in their own form.
+    EXPECT_EQ(HalbeStunde(2.04), 2);
+    EXPECT_EQ(HalbeStunde(2.26), 2.5);
+    EXPECT_EQ(HalbeStunde(2.96), 3) << "tenths 10 are the next hour";
+    EXPECT_EQ(HalbeStunde(3.5), 3.5);
+    EXPECT_EQ(HalbeStunde(1234.3), 1234.5) << "no fixed width cuts a long number";
+    EXPECT_EQ(HalbeStunde(1234.6), 1235);
+    EXPECT_EQ(HalbeStunde(0), 0);
 
     Fensterumgebung e;
     Testfenster f;
