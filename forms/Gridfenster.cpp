@@ -41,6 +41,7 @@ void Gridfenster::Grid_KeyDown(int& taste, int umschalt) {
     Fehlerbereich fehler{Name(), Gitter.Name() + "_KeyDown"};
     if ((taste != ui::vbKeyTab && taste != ui::vbKeyRight) || umschalt != 0) return;
     if (Gitter.Col() != LetzteSpalte()) return;
+    fehler([&] { VorDemZeilenwechsel(); });
     if (Gitter.Row() == Gitter.Rows()) {
         fehler([&] { Gitter.AddItem(""); });
         fehler([&] { Gitter.SetRow(Gitter.Rows()); });

@@ -35,6 +35,9 @@ protected:
     virtual void NachDemLöschen() {}
     /// The column from which Tab and Right add or move rows.
     virtual int LetzteSpalte() const { return Gitter.Cols(); }
+    /// Runs when Tab or Right in that column go on, before a row is added or the next one becomes
+    /// current, while the row left is still the current one.
+    virtual void VorDemZeilenwechsel() {}
 
     /// A choice box laid over a list column: shown over the current cell of that column with the
     /// entry `eintrag` picks for the cell's text; on losing the focus its text goes into the cell,

@@ -28,6 +28,8 @@ public:
     ui::MaskEdBox mskStunden{*this, "mskStunden"};
     ui::MaskEdBox mskZahl{*this, "mskZahl"};
     int übernommen = 0;
+    /// The rows Tab or Right in the last column left, in order.
+    std::vector<int> verlassen;
 
 protected:
     void NeuAnlegen() override {
@@ -47,6 +49,7 @@ protected:
         Gitter.SetTextMatrix(Gitter.Row(), 1, "Flst.Nr. " + Auftrag().Flurstücksnummer);
     }
     void ÜbernehmenWerte() override { ++übernommen; }
+    void VorDemZeilenwechsel() override { verlassen.push_back(Gitter.Row()); }
     Abrechnung Aufstellen() override {
         Abrechnung a(Tabellenform({3, 3, 3, 3, 3}));
         a.Neue().Text(1, Gitter.TextMatrix(1, 1)).Text(2, mskStunden.Text());
@@ -161,6 +164,7 @@ TEST(Gridfenster, TabAndDeleteRows) {
     EXPECT_EQ(f.Gitter.TextMatrix(2, 1), "Flst.Nr. 123/4");
     EXPECT_EQ(f.Gitter.RowHeight(2), 300);
     EXPECT_EQ(f.übernommen, 1);
+    EXPECT_EQ(f.verlassen, std::vector<int>{1}) << "the hook ran on the row left, before the new one";
 
     f.Gitter.Select(1, 3);
     f.Gitter.PressKey(ui::vbKeyRight, 0);
@@ -169,6 +173,9 @@ TEST(Gridfenster, TabAndDeleteRows) {
     f.Gitter.Select(1, 2);
     f.Gitter.PressKey(ui::vbKeyTab, 0);
     EXPECT_EQ(f.Gitter.Rows(), 2);
+    f.Gitter.Select(2, 3);
+    f.Gitter.PressKey(ui::vbKeyTab, ui::vbShiftMask);
+    EXPECT_EQ(f.verlassen, (std::vector<int>{1, 1})) << "not for other columns nor with Shift";
 
     e.backend.Enqueue({"Zeile löschen?", 7});
     f.Gitter.SelectRows({2});
