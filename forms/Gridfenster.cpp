@@ -60,6 +60,20 @@ void Gridfenster::Grid_CellIsDirty() {
     fehler([&] { ÜbernehmenWerte(); });
 }
 
+void Gridfenster::SpaltenEinrichten(std::initializer_list<Spalte> spalten) {
+    Fehlerbereich fehler{Name(), "Form_Load"};
+    int c = 1;
+    for (const Spalte& s : spalten) {
+        fehler([&] {
+            Gitter.SetTextMatrix(0, c, s.überschrift);
+            Gitter.SetColWidth(c, s.breite);
+            Gitter.SetColAlignment(c, s.ausrichtung);
+            Gitter.SetColEditable(c, s.editierbar);
+        });
+        ++c;
+    }
+}
+
 void Gridfenster::Überlagern(Überlagerung überlagerung) {
     überlagerung.liste->SetVisible(false);
     ui::ComboBox* liste = überlagerung.liste;

@@ -7,6 +7,7 @@
 #include "platform/ui/Grid.h"
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,18 @@ protected:
     /// Runs when Tab or Right in that column go on, before a row is added or the next one becomes
     /// current, while the row left is still the current one.
     virtual void VorDemZeilenwechsel() {}
+
+    /// A grid column as the load step sets it up: heading, width in twips, alignment value (0 left,
+    /// 1 right) and whether the user may type into its cells.
+    struct Spalte {
+        const char* überschrift;
+        int breite;
+        int ausrichtung;
+        bool editierbar = true;
+    };
+    /// Sets up columns 1, 2, … in the order given; a column that fails is logged ("Form_Load") and the
+    /// next one is set up.
+    void SpaltenEinrichten(std::initializer_list<Spalte> spalten);
 
     /// A choice box laid over a list column: shown over the current cell of that column with the
     /// entry `eintrag` picks for the cell's text; on losing the focus its text goes into the cell,

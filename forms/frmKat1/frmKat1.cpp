@@ -141,26 +141,12 @@ void frmKat1::NeuAnlegen() {
 
 void frmKat1::GridEinrichten() {
     Fehlerbereich fehler{Name(), "Form_Load"};
-    struct Spalte {
-        const char* überschrift;
-        int breite;
-        int ausrichtung;
-    };
-    static constexpr Spalte spalten[] = {{"Flurstück", 2840, 0},
-                                         {" zu zahlen", 1000, 1},
-                                         {" Fläche [m²]", 900, 1},
-                                         {" Bodenwert [€/m²]", 1400, 1},
-                                         {" Wert [€]", 1000, 1}};
-    for (int c = 1; c <= 5; ++c) {
-        const Spalte& s = spalten[c - 1];
-        fehler([&] {
-            GridGebühren1.SetTextMatrix(0, c, s.überschrift);
-            GridGebühren1.SetColWidth(c, s.breite);
-            GridGebühren1.SetColAlignment(c, s.ausrichtung);
-        });
-    }
     // The yes/no column is edited only through its choice box.
-    fehler([&] { GridGebühren1.SetColEditable(2, false); });
+    SpaltenEinrichten({{"Flurstück", 2840, 0},
+                       {" zu zahlen", 1000, 1, false},
+                       {" Fläche [m²]", 900, 1},
+                       {" Bodenwert [€/m²]", 1400, 1},
+                       {" Wert [€]", 1000, 1}});
     fehler([&] { GridGebühren1.SetRowHeight(1, Zeilenhöhe); });
     fehler([&] { GridGebühren1.SetRow(1); });
 }

@@ -48,6 +48,9 @@ protected:
     void NeuWerte() override {
         Gitter.SetTextMatrix(Gitter.Row(), 1, "Flst.Nr. " + Auftrag().Flurstücksnummer);
     }
+    void GridEinrichten() override {
+        SpaltenEinrichten({{"Flurstück", 2840, 0}, {" Fläche", 900, 1, false}});
+    }
     void ÜbernehmenWerte() override { ++übernommen; }
     void VorDemZeilenwechsel() override { verlassen.push_back(Gitter.Row()); }
     Abrechnung Aufstellen() override {
@@ -93,6 +96,23 @@ TEST(Rechnerfenster, LoadStepFillsTheWindowAndEmbedsItInTheHost) {
     const std::vector<ui::WindowCall> erwartet = {{"SetParent", {f.hWnd(), 4711}},
                                                   {"SetWindowLongA", {f.hWnd(), -20, 320}}};
     EXPECT_EQ(e.backend.WindowCalls(), erwartet);
+}
+
+TEST(Gridfenster, TheColumnsAsTheWindowSetsThemUp) {
+    Fensterumgebung e;
+    Testfenster f;
+    f.Load();
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 1), "Flurstück");
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 2), " Fläche");
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 3), "") << "a column not named keeps what it had";
+    EXPECT_EQ(f.Gitter.ColWidth(1), 2840);
+    EXPECT_EQ(f.Gitter.ColWidth(2), 900);
+    EXPECT_EQ(f.Gitter.ColAlignment(1), 0);
+    EXPECT_EQ(f.Gitter.ColAlignment(2), 1);
+    EXPECT_TRUE(f.Gitter.ColEditable(1));
+    EXPECT_FALSE(f.Gitter.ColEditable(2));
+    EXPECT_TRUE(f.Gitter.ColEditable(3));
+    EXPECT_EQ(e.u.log.Sätze(), 0);
 }
 
 TEST(Rechnerfenster, CancelLeavesTheDocumentUntouched) {
