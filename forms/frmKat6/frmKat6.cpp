@@ -111,6 +111,8 @@ void frmKat6::GridEinrichten() {
                        {" Stunden/Tage/km", 2435, 1},
                        {" Gebühr [€]", 1345, 1, false},
                        {" Kosten [€]", 1035, 1, false}});
+    // The window opens in column 1, which no cell entry made current: the list lies over it at once.
+    fehler([&] { TestComboEdit(GridGebühren.Row(), GridGebühren.Col()); });
 }
 
 void frmKat6::NeuWerte() {

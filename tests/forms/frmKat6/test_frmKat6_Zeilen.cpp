@@ -31,7 +31,9 @@ TEST_F(frmKat6Zeilen, ANewWindowHasOneLineOfTheFirstKindNotYetComputed) {
     EXPECT_EQ(f.comKategorie.List(1), "Meßtruppführer");
     EXPECT_EQ(f.comKategorie.List(9), "Kraftfahrzeug");
     EXPECT_EQ(f.comKategorie.List(10), "") << "the empty entry comes last";
-    EXPECT_FALSE(f.comKategorie.Visible());
+    EXPECT_TRUE(f.comKategorie.Visible()) << "over the current cell, line 1 column 1";
+    EXPECT_EQ(f.comKategorie.ListIndex(), 0);
+    EXPECT_EQ(f.comKategorie.Width(), 3225) << "as wide as the column set up";
     EXPECT_EQ(f.CommandNeu.Caption(), "&Einfügen");
     EXPECT_EQ(f.CommandLöschen.Caption(), "&Löschen");
 }
