@@ -3,6 +3,7 @@
 #include "component/Fensterregister.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
+#include "forms/frmKat6/frmKat6.h"
 #include "gui/Hauptfenster.h"
 #include "host/Vorlage.h"
 
@@ -67,6 +68,26 @@ void Kategorie2(frmKat2& f) {
     f.MaskEdBoxAnteil.SetFocus();
 }
 
+// A surveying team leader's hours, the kilometres driven and a day of a special instrument, each
+// kind picked from the list over its line.
+void Kategorie6(frmKat6& f) {
+    ui::Grid& g = f.GridGebühren;
+    auto zeile = [&](int r, const char* art, const char* menge) {
+        g.Select(r, 1);
+        f.comKategorie.SetFocus();
+        f.comKategorie.Choose(art);
+        g.SetFocus();
+        g.Select(r, 2);
+        g.Edit(menge);
+    };
+    g.SetFocus();
+    zeile(1, "Meßtruppführer", "3,2");
+    g.PressKey(ui::vbKeyTab, 0);
+    zeile(2, "Kraftfahrzeug", "123,9");
+    g.PressKey(ui::vbKeyTab, 0);
+    zeile(3, "Spezialinstrument außen bis 4h", "1");
+}
+
 } // namespace
 
 int BildschirmfotosAufnehmen(const QString& verzeichnis) {
@@ -90,6 +111,14 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
         if (unter) unter->adjustSize();
         gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
         kat1->CommandEnde.Press();
+    }
+    host.GebührÖffnen(5);
+    if (auto* kat6 = dynamic_cast<frmKat6*>(Fenster().Standardinstanz(5))) {
+        Kategorie6(*kat6);
+        QMdiSubWindow* unter = Unterfenster(host, "frmKat6");
+        if (unter) unter->adjustSize();
+        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat6.png")) && gut;
+        kat6->CommandAbbruch.Press();
     }
     host.GebührÖffnen(1);
     if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {

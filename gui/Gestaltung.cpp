@@ -30,6 +30,7 @@ const std::map<std::string, Gestaltung, std::less<>>& Gestaltungen() {
     static const std::map<std::string, Gestaltung, std::less<>> gestaltungen = {
         {"frmKat1", frmKat1Gestalten},
         {"frmKat2", frmKat2Gestalten},
+        {"frmKat6", frmKat6Gestalten},
         {"G_frmTabelle", G_frmTabelleGestalten},
     };
     return gestaltungen;
