@@ -88,6 +88,22 @@ void Kategorie6(frmKat6& f) {
     zeile(3, "Spezialinstrument außen bis 4h", "1");
 }
 
+// Opens window `index`, plays the session on it and writes its picture, named after the window, into
+// `verzeichnis`; returns the window, still open, or none when it did not open.
+template <class Rechner>
+Rechner* Aufnehmen(Hauptfenster& host, int index, void (*sitzung)(Rechner&), const QString& verzeichnis,
+                   bool& gut) {
+    host.GebührÖffnen(index);
+    auto* fenster = dynamic_cast<Rechner*>(Fenster().Standardinstanz(index));
+    if (!fenster) return nullptr;
+    sitzung(*fenster);
+    QMdiSubWindow* unter = Unterfenster(host, fenster->Name().c_str());
+    if (unter) unter->adjustSize();
+    QString bild = QStringLiteral("%1/%2.png").arg(verzeichnis, QString::fromStdString(fenster->Name()));
+    gut = Speichern(unter, bild) && gut;
+    return fenster;
+}
+
 } // namespace
 
 int BildschirmfotosAufnehmen(const QString& verzeichnis) {
@@ -104,30 +120,10 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
     Warten();
 
     bool gut = true;
-    host.GebührÖffnen(0);
-    if (auto* kat1 = dynamic_cast<frmKat1*>(Fenster().Standardinstanz(0))) {
-        Kategorie1(*kat1);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat1");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
-        kat1->CommandEnde.Press();
-    }
-    host.GebührÖffnen(5);
-    if (auto* kat6 = dynamic_cast<frmKat6*>(Fenster().Standardinstanz(5))) {
-        Kategorie6(*kat6);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat6");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat6.png")) && gut;
-        kat6->CommandAbbruch.Press();
-    }
-    host.GebührÖffnen(1);
-    if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {
-        Kategorie2(*kat2);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat2");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat2.png")) && gut;
-        if (unter) unter->move(0, 0);
-    }
+    if (auto* kat1 = Aufnehmen(host, 0, Kategorie1, verzeichnis, gut)) kat1->CommandEnde.Press();
+    if (auto* kat6 = Aufnehmen(host, 5, Kategorie6, verzeichnis, gut)) kat6->CommandAbbruch.Press();
+    if (Aufnehmen(host, 1, Kategorie2, verzeichnis, gut))
+        if (QMdiSubWindow* unter = Unterfenster(host, "frmKat2")) unter->move(0, 0);
     gut = Speichern(&host, verzeichnis + QStringLiteral("/kovelund-gui.png")) && gut;
     host.OhneSpeichernSchließen();
     return gut ? 0 : 1;

@@ -8,26 +8,12 @@
 namespace kovelund::test {
 namespace {
 
-class frmKat6Wiederherstellen : public Kat6Test {
-protected:
-    /// Saves the invoice as the host does, notes what it shows and opens the window on the statement.
-    frmKat6& Wiederöffnen() {
-        beispiel.NeuLaden();
-        vorher = Abbild();
-        return Kat6Test::Wiederöffnen();
-    }
-    /// Finishes the reopened window unchanged: the invoice reads exactly as before.
-    void GleichesStatement() {
-        Abschließen();
-        EXPECT_EQ(Statements(), 1);
-        EXPECT_EQ(Abbild(), vorher);
-    }
-
-    std::string vorher;
-};
+using frmKat6Wiederherstellen = Kat6Test;
 
 TEST_F(frmKat6Wiederherstellen, TheThreeLinesComeBackAsComputed) {
     BeispielSpielen("frmKat6-drei.json");
+    beispiel.NeuLaden();
+    const std::string vorher = Abbild();
     frmKat6& f = Wiederöffnen();
     ASSERT_EQ(f.GridGebühren.Rows(), 3);
     EXPECT_EQ(Linie(1), "Meßtruppführer|3,5|46,00|    161,00") << "the rate as computed, not \"46\"";
@@ -38,7 +24,9 @@ TEST_F(frmKat6Wiederherstellen, TheThreeLinesComeBackAsComputed) {
     EXPECT_EQ(f.GridGebühren.Row(), 1);
     EXPECT_EQ(f.GridGebühren.TextMatrix(0, 2), " Stunden/Tage/km");
     EXPECT_FALSE(f.GridGebühren.ColEditable(4));
-    GleichesStatement();
+    Abschließen();
+    EXPECT_EQ(Statements(), 1);
+    EXPECT_EQ(Abbild(), vorher) << "the same table at the same place";
     EXPECT_EQ(Reihe(2), "15.1.2|Meßtruppführer, Beamte des gehobenen Dienstes oder vergleichbare Angestellte|"
                         "3,5 h|46,00 €|    161,00 €|");
 }
@@ -58,6 +46,7 @@ TEST_F(frmKat6Wiederherstellen, EmptiedForeignUncomputedAndZeroLines) {
     Spielen(R"j([{"click": "CommandNeu"}])j");
     Abschließen();
     ASSERT_EQ(Statement().Rows().Count(), 6);
+    const std::string vorher = Abbild();
 
     frmKat6& f = Wiederöffnen();
     ASSERT_EQ(f.GridGebühren.Rows(), 5);
@@ -66,7 +55,8 @@ TEST_F(frmKat6Wiederherstellen, EmptiedForeignUncomputedAndZeroLines) {
     EXPECT_EQ(Linie(3), " ||45,00|     90,00") << "blanks stand for a kind not in the list, and no quantity";
     EXPECT_EQ(Linie(4), "Öffentl. bestellter Vermessungsing.|||") << "never computed";
     EXPECT_EQ(Linie(5), "Meßtruppführer|0|46,00|      0,00");
-    GleichesStatement();
+    Abschließen();
+    EXPECT_EQ(Abbild(), vorher);
     EXPECT_EQ(Reihe(4), " | | |45,00 €|     90,00 €|");
     EXPECT_EQ(Reihe(5), "15.1.1|Öffentlich bestellte Vermessungsingenieure, Beamte des höheren "
                         "vermessungstechnischen Dienstes oder vergleichbare Angestellte| h|||");
@@ -74,6 +64,7 @@ TEST_F(frmKat6Wiederherstellen, EmptiedForeignUncomputedAndZeroLines) {
 
 TEST_F(frmKat6Wiederherstellen, AChangedLineReplacesTheTableInPlace) {
     BeispielSpielen("frmKat6-drei.json");
+    beispiel.NeuLaden();
     Wiederöffnen();
     Eingeben(1, "Meßtruppführer", "4");
     EXPECT_EQ(Linie(1), "Meßtruppführer|4|46,00|    184,00");

@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 namespace kovelund::test {
 namespace {
 
@@ -38,45 +41,35 @@ TEST_F(frmKat6Zeilen, ANewWindowHasOneLineOfTheFirstKindNotYetComputed) {
     EXPECT_EQ(f.CommandLöschen.Caption(), "&Löschen");
 }
 
-struct Fall {
-    const char* name;
-    const char* art;
-    const char* menge;
-    const char* linie;
-};
-
-class Mengenregeln : public Kat6Test, public ::testing::WithParamInterface<Fall> {};
-
-TEST_P(Mengenregeln, TheLineShowsQuantityRateAndCost) {
-    Öffnen();
-    Eingeben(1, GetParam().art, GetParam().menge);
-    EXPECT_EQ(Linie(1), GetParam().linie);
+// Each row names what it proves: the kind, the quantity typed, and the line as the grid then shows it.
+TEST_F(frmKat6Zeilen, EachKindTakesItsQuantityByItsRuleAndShowsRateAndCost) {
+    const std::tuple<const char*, const char*, const char*, const char*> fälle[] = {
+        {"team leader, half hours up", "Meßtruppführer", "3,2", "Meßtruppführer|3,5|46,00|    161,00"},
+        {"kilometres cut to whole", "Kraftfahrzeug", "123,9", "Kraftfahrzeug|123| 0,46|     56,58"},
+        {"days cut to whole", "Spezialinstrument außen über 4h", "2,5",
+         "Spezialinstrument außen über 4h|2|51,00|    102,00"},
+        {"rounded to tenths first, down", "Öffentl. bestellter Vermessungsing.", "2,04",
+         "Öffentl. bestellter Vermessungsing.|2|56,00|    112,00"},
+        {"rounded to tenths first, up", "Öffentl. bestellter Vermessungsing.", "2,26",
+         "Öffentl. bestellter Vermessungsing.|2,5|56,00|    140,00"},
+        {"tenths 6 to 9 are the next hour", "sonstige technische Kräfte", "6,7",
+         "sonstige technische Kräfte|7|30,60|    214,20"},
+        {"a half hour stays", "vermessungstechnische Fachkräfte", "1,5",
+         "vermessungstechnische Fachkräfte|1,5|41,00|     61,50"},
+        {"any magnitude of hours", "Rechenanlage", "1234,3", "Rechenanlage|1234,5|10,20| 12.591,90"},
+        {"less than a day is none", "Spezialinstrument außen bis 4h", "0,9",
+         "Spezialinstrument außen bis 4h|0|25,50|      0,00"},
+        {"quantity 0 shows the rate", "Zeichenanlage", "0", "Zeichenanlage|0|15,40|      0,00"},
+        {"no number counts as 0", "photogrammetrisches Auswertegerät", "drei",
+         "photogrammetrisches Auswertegerät|0|61,00|      0,00"},
+        {"photogrammetry by the hour", "photogrammetrisches Auswertegerät", "0,6",
+         "photogrammetrisches Auswertegerät|1|61,00|     61,00"}};
+    for (const auto& [was, art, menge, linie] : fälle) {
+        Öffnen();
+        Eingeben(1, art, menge);
+        EXPECT_EQ(Linie(1), linie) << was;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    frmKat6, Mengenregeln,
-    ::testing::Values(
-        Fall{"TeamLeaderHalfHoursUp", "Meßtruppführer", "3,2", "Meßtruppführer|3,5|46,00|    161,00"},
-        Fall{"KilometresCutToWhole", "Kraftfahrzeug", "123,9", "Kraftfahrzeug|123| 0,46|     56,58"},
-        Fall{"DaysCutToWhole", "Spezialinstrument außen über 4h", "2,5",
-             "Spezialinstrument außen über 4h|2|51,00|    102,00"},
-        Fall{"RoundedToTenthsFirstDown", "Öffentl. bestellter Vermessungsing.", "2,04",
-             "Öffentl. bestellter Vermessungsing.|2|56,00|    112,00"},
-        Fall{"RoundedToTenthsFirstUp", "Öffentl. bestellter Vermessungsing.", "2,26",
-             "Öffentl. bestellter Vermessungsing.|2,5|56,00|    140,00"},
-        Fall{"TenthsSixToNineAreTheNextHour", "sonstige technische Kräfte", "6,7",
-             "sonstige technische Kräfte|7|30,60|    214,20"},
-        Fall{"AHalfHourStays", "vermessungstechnische Fachkräfte", "1,5",
-             "vermessungstechnische Fachkräfte|1,5|41,00|     61,50"},
-        Fall{"AnyMagnitudeOfHours", "Rechenanlage", "1234,3", "Rechenanlage|1234,5|10,20| 12.591,90"},
-        Fall{"HalfADayIsNoDay", "Spezialinstrument außen bis 4h", "0,9",
-             "Spezialinstrument außen bis 4h|0|25,50|      0,00"},
-        Fall{"QuantityZeroShowsTheRate", "Zeichenanlage", "0", "Zeichenanlage|0|15,40|      0,00"},
-        Fall{"NoNumberCountsAsZero", "photogrammetrisches Auswertegerät", "drei",
-             "photogrammetrisches Auswertegerät|0|61,00|      0,00"},
-        Fall{"PhotogrammetryByTheHour", "photogrammetrisches Auswertegerät", "0,6",
-             "photogrammetrisches Auswertegerät|1|61,00|     61,00"}),
-    [](const auto& eintrag) { return std::string(eintrag.param.name); });
 
 TEST_F(frmKat6Zeilen, AKindNotInTheListBillsFortyFiveEurosWithItsQuantityUnchanged) {
     Öffnen();
@@ -170,13 +163,11 @@ TEST_F(frmKat6Zeilen, InsertAddsALineOfTheFirstKindAndDeleteAsksFirst) {
     EXPECT_EQ(backend.Questions()[0].text, "Zeile löschen?");
 }
 
-TEST(frmKat6HalbRunden, RoundsToTenthsThenUpToTheNextHalfHour) {
-    EXPECT_EQ(HalbRunden("3,2"), "3,5");
-    EXPECT_EQ(HalbRunden("2,04"), "2");
-    EXPECT_EQ(HalbRunden("2,26"), "2,5");
-    EXPECT_EQ(HalbRunden("2,96"), "3");
-    EXPECT_EQ(HalbRunden("1234,3"), "1234,5");
-    EXPECT_EQ(HalbRunden(""), "0");
+TEST(frmKat6HalbRunden, RoundsToTenthsThenUpToTheNextHalfHourInTheGeneralFormat) {
+    const std::pair<const char*, const char*> fälle[] = {
+        {"3,2", "3,5"}, {"2,04", "2"}, {"2,26", "2,5"}, {"2,96", "3"}, {"1234,3", "1234,5"}, {"", "0"}};
+    for (const auto& [menge, gerundet] : fälle)
+        EXPECT_EQ(HalbRunden(menge), gerundet) << menge;
 }
 
 } // namespace
