@@ -126,14 +126,5 @@ TEST_F(frmKat6Abrechnung, ALineNeverComputedHasItsTextsWithoutAmounts) {
     EXPECT_EQ(Markiert("vamoNetto"), "       0,00 € ");
 }
 
-TEST_F(frmKat6Abrechnung, CancelWritesNothing) {
-    Öffnen();
-    Eingeben(1, "Meßtruppführer", "3");
-    Spielen(R"j([{"click": "CommandAbbruch"}])j");
-    EXPECT_EQ(Fenster().Standardinstanz(5), nullptr);
-    EXPECT_FALSE(beispiel.doc->Modified());
-    EXPECT_EQ(Statements(), 0);
-}
-
 } // namespace
 } // namespace kovelund::test
