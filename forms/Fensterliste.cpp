@@ -5,6 +5,7 @@
 #include "forms/frmKat2/frmKat2.h"
 #include "forms/frmKat3/frmKat3.h"
 #include "forms/frmKat5/frmKat5.h"
+#include "forms/frmKat6/frmKat6.h"
 
 #include <memory>
 
@@ -16,6 +17,7 @@ void FensterRegistrieren(Fensterregister& register_) {
     register_.Registrieren(1, [] { return std::make_unique<frmKat2>(); });
     register_.Registrieren(2, [] { return std::make_unique<frmKat3>(); });
     register_.Registrieren(4, [] { return std::make_unique<frmKat5>(); });
+    register_.Registrieren(5, [] { return std::make_unique<frmKat6>(); });
 }
 
 } // namespace kovelund

@@ -41,6 +41,7 @@ void Gridfenster::Grid_KeyDown(int& taste, int umschalt) {
     Fehlerbereich fehler{Name(), Gitter.Name() + "_KeyDown"};
     if ((taste != ui::vbKeyTab && taste != ui::vbKeyRight) || umschalt != 0) return;
     if (Gitter.Col() != LetzteSpalte()) return;
+    fehler([&] { VorDemZeilenwechsel(); });
     if (Gitter.Row() == Gitter.Rows()) {
         fehler([&] { Gitter.AddItem(""); });
         fehler([&] { Gitter.SetRow(Gitter.Rows()); });
@@ -61,12 +62,15 @@ void Gridfenster::Grid_CellIsDirty() {
 
 void Gridfenster::SpaltenEinrichten(std::initializer_list<Spalte> spalten) {
     Fehlerbereich fehler{Name(), "Form_Load"};
-    int c = 0;
+    int c = 1;
     for (const Spalte& s : spalten) {
+        fehler([&] {
+            Gitter.SetTextMatrix(0, c, s.überschrift);
+            Gitter.SetColWidth(c, s.breite);
+            Gitter.SetColAlignment(c, s.ausrichtung);
+            Gitter.SetColEditable(c, s.editierbar);
+        });
         ++c;
-        fehler([&] { Gitter.SetTextMatrix(0, c, s.überschrift); });
-        fehler([&] { Gitter.SetColWidth(c, s.breite); });
-        fehler([&] { Gitter.SetColAlignment(c, s.ausrichtung); });
     }
 }
 

@@ -36,16 +36,20 @@ protected:
     virtual void NachDemLöschen() {}
     /// The column from which Tab and Right add or move rows.
     virtual int LetzteSpalte() const { return Gitter.Cols(); }
+    /// Runs when Tab or Right in that column go on, before a row is added or the next one becomes
+    /// current, while the row left is still the current one.
+    virtual void VorDemZeilenwechsel() {}
 
-    /// A grid column as the window sets it up: its heading, its width in twips, its alignment (0 left,
-    /// 1 right).
+    /// A grid column as the load step sets it up: heading, width in twips, alignment value (0 left,
+    /// 1 right) and whether the user may type into its cells.
     struct Spalte {
         const char* überschrift;
         int breite;
         int ausrichtung;
+        bool editierbar = true;
     };
-    /// Sets heading, width and alignment of the grid's columns from column 1 on; each step that fails
-    /// is logged under "Form_Load" and the next one goes on.
+    /// Sets up columns 1, 2, … in the order given; a column that fails is logged ("Form_Load") and the
+    /// next one is set up.
     void SpaltenEinrichten(std::initializer_list<Spalte> spalten);
 
     /// A choice box laid over a list column: shown over the current cell of that column with the

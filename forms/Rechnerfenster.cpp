@@ -2,7 +2,6 @@
 
 #include "common/Fehler.h"
 #include "common/Funktionen.h"
-#include "common/Texte.h"
 #include "common/Zahlen.h"
 #include "component/Auftragskontext.h"
 #include "document/Abrechnungstabelle.h"
@@ -18,12 +17,16 @@ const std::string& Revision() {
     return revision;
 }
 
+double HalbeStunde(double stunden) {
+    std::string zehntel = WertFormatieren(stunden, 1, 1);
+    double gerundet = CVal(zehntel);
+    char letzte = zehntel.empty() ? '0' : zehntel.back();
+    if (letzte == '0' || letzte == '5') return gerundet;
+    return Int(gerundet) + (letzte > '5' ? 1 : 0.5);
+}
+
 std::string HalbeStundeRunden(std::string_view eingabe) {
-    std::string text = WertFormatieren(eingabe, 5, 1);
-    char letzte = text.empty() ? '0' : text.back();
-    if (letzte == '0' || letzte == '5') return text;
-    if (letzte > '5') return WertFormatieren(Int(CVal(text) + 1), 5, 1);
-    return Links(text, 4) + "5";
+    return WertFormatieren(HalbeStunde(CVal(WertFormatieren(eingabe, 5, 1))), 5, 1);
 }
 
 Rechnerfenster::Rechnerfenster(std::string name, int kategorie)

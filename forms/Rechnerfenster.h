@@ -23,9 +23,12 @@ namespace kovelund {
 /// checkout it was built from, else the project version.
 const std::string& Revision();
 
-/// An hours entry rounded up to the next half hour, as the hours fields do on leaving: formatted
-/// with (5, 1), then tenths 1 to 4 become ",5" and 6 to 9 the next full hour ("2,3" -> "  2,5",
-/// "2,7" -> "  3,0"); ",0" and ",5" stay.
+/// Hours rounded to tenths as one decimal writes them, then up to the next half hour: tenths 1 to 4
+/// become .5 and 6 to 9 the next full hour; .0 and .5 stay (2.04 -> 2, 2.26 -> 2.5, 1234.3 -> 1234.5).
+double HalbeStunde(double stunden);
+
+/// An hours entry rounded up to the next half hour, as the hours fields do on leaving, written with
+/// (5, 1): "2,3" -> "  2,5", "2,7" -> "  3,0"; "4,0" and "4,5" stay.
 std::string HalbeStundeRunden(std::string_view text);
 
 class Rechnerfenster : public ui::Form {

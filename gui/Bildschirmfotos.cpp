@@ -5,6 +5,7 @@
 #include "forms/frmKat2/frmKat2.h"
 #include "forms/frmKat3/frmKat3.h"
 #include "forms/frmKat5/frmKat5.h"
+#include "forms/frmKat6/frmKat6.h"
 #include "gui/Hauptfenster.h"
 #include "host/Vorlage.h"
 
@@ -115,6 +116,26 @@ void Kategorie2(frmKat2& f) {
     f.MaskEdBoxAnteil.SetFocus();
 }
 
+// A surveying team leader's hours, the kilometres driven and a day of a special instrument, each
+// kind picked from the list over its line.
+void Kategorie6(frmKat6& f) {
+    ui::Grid& g = f.GridGebühren;
+    auto zeile = [&](int r, const char* art, const char* menge) {
+        g.Select(r, 1);
+        f.comKategorie.SetFocus();
+        f.comKategorie.Choose(art);
+        g.SetFocus();
+        g.Select(r, 2);
+        g.Edit(menge);
+    };
+    g.SetFocus();
+    zeile(1, "Meßtruppführer", "3,2");
+    g.PressKey(ui::vbKeyTab, 0);
+    zeile(2, "Kraftfahrzeug", "123,9");
+    g.PressKey(ui::vbKeyTab, 0);
+    zeile(3, "Spezialinstrument außen bis 4h", "1");
+}
+
 } // namespace
 
 int BildschirmfotosAufnehmen(const QString& verzeichnis) {
@@ -134,6 +155,7 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
     if (auto* kat1 = Aufnehmen(host, 0, Kategorie1, verzeichnis, gut)) kat1->CommandEnde.Press();
     if (auto* kat3 = Aufnehmen(host, 2, Kategorie3, verzeichnis, gut)) kat3->CommandAbbruch.Press();
     if (auto* kat5 = Aufnehmen(host, 4, Kategorie5, verzeichnis, gut)) kat5->CommandEnde.Press();
+    if (auto* kat6 = Aufnehmen(host, 5, Kategorie6, verzeichnis, gut)) kat6->CommandAbbruch.Press();
     if (Aufnehmen(host, 1, Kategorie2, verzeichnis, gut)) {
         // The host's picture shows the category 2 window open in its corner.
         if (QMdiSubWindow* unter = Unterfenster(host, "frmKat2")) unter->move(0, 0);

@@ -28,8 +28,11 @@ using Gestaltung = void (*)(Formularansicht&);
 
 const std::map<std::string, Gestaltung, std::less<>>& Gestaltungen() {
     static const std::map<std::string, Gestaltung, std::less<>> gestaltungen = {
-        {"frmKat1", frmKat1Gestalten}, {"frmKat2", frmKat2Gestalten},           {"frmKat3", frmKat3Gestalten},
-        {"frmKat5", frmKat5Gestalten}, {"G_frmTabelle", G_frmTabelleGestalten},
+        {"frmKat1", frmKat1Gestalten},           {"frmKat2", frmKat2Gestalten},
+        {"frmKat3", frmKat3Gestalten},           {"frmKat5", frmKat5Gestalten},
+        {"G_frmTabelle", G_frmTabelleGestalten}, {"frmKat1", frmKat1Gestalten},
+        {"frmKat2", frmKat2Gestalten},           {"frmKat6", frmKat6Gestalten},
+        {"G_frmTabelle", G_frmTabelleGestalten},
     };
     return gestaltungen;
 }

@@ -25,6 +25,7 @@ void frmKat1Gestalten(Formularansicht& ansicht);
 void frmKat2Gestalten(Formularansicht& ansicht);
 void frmKat3Gestalten(Formularansicht& ansicht);
 void frmKat5Gestalten(Formularansicht& ansicht);
+void frmKat6Gestalten(Formularansicht& ansicht);
 void G_frmTabelleGestalten(Formularansicht& ansicht);
 /// Every control in the order of the model, frames as group boxes, buttons in a row at the end.
 void SchlichtGestalten(Formularansicht& ansicht);

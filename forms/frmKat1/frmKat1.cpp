@@ -141,13 +141,12 @@ void frmKat1::NeuAnlegen() {
 
 void frmKat1::GridEinrichten() {
     Fehlerbereich fehler{Name(), "Form_Load"};
+    // The yes/no column is edited only through its choice box.
     SpaltenEinrichten({{"Flurstück", 2840, 0},
-                       {" zu zahlen", 1000, 1},
+                       {" zu zahlen", 1000, 1, false},
                        {" Fläche [m²]", 900, 1},
                        {" Bodenwert [€/m²]", 1400, 1},
                        {" Wert [€]", 1000, 1}});
-    // The yes/no column is edited only through its choice box.
-    fehler([&] { GridGebühren1.SetColEditable(2, false); });
     fehler([&] { GridGebühren1.SetRowHeight(1, Zeilenhöhe); });
     fehler([&] { GridGebühren1.SetRow(1); });
 }

@@ -87,6 +87,19 @@ Point TablePlace(const Point& at) {
     return at;
 }
 
+// The paragraph mark's formatting of the place goes into every cell, so that a size set on the
+// place before the table is added is the size of the table's text.
+void MarkFormattingInto(pugi::xml_node table, pugi::xml_node rPr) {
+    if (!rPr) return;
+    for (pugi::xpath_node p : table.select_nodes(".//w:p")) {
+        pugi::xml_node pPr = Properties(p.node());
+        pPr.remove_child("w:rPr");
+        pugi::xml_node copy = pPr.append_copy(rPr);
+        for (const char* revision : {"w:ins", "w:del", "w:moveFrom", "w:moveTo", "w:rPrChange"})
+            copy.remove_child(revision);
+    }
+}
+
 void KeepApart(pugi::xml_node table) {
     if (Is(PreviousElement(table), "w:tbl")) table.parent().insert_child_before("w:p", table);
     pugi::xml_node next = NextElement(table);
@@ -329,11 +342,13 @@ Table Tables::Add(const Range& at, int rows, int columns) {
                                                  std::to_string(columns) + " columns are out of range");
     if (!at.State() || !at.Start().container)
         throw DocxError(error::NotAvailable, "Tables.Add: the range belongs to no document");
+    pugi::xml_node mark = ParagraphOf(InlineStart(at.Start())).child("w:pPr").child("w:rPr");
     Point place = TablePlace(at.Start());
     if (Is(N(place.container), "w:tbl") || Is(N(place.container), "w:tr"))
         throw DocxError(error::NotAvailable,
                         "Tables.Add: the place lies between the rows or cells of a table");
     pugi::xml_node table = BuildTable(place, rows, columns, TextWidth(doc_->Body()));
+    MarkFormattingInto(table, mark);
     KeepApart(table);
     doc_->Changed();
     return {doc_, R(table)};

@@ -88,8 +88,10 @@ public:
     Table Item(int index) const;
     /// Adds a table of `rows` x `columns` empty cells (one paragraph each, single borders, fixed
     /// layout, the text width shared equally) at the start of `at`. At the start of a paragraph the
-    /// table goes before that paragraph; inside one it splits it. The table always has a paragraph
-    /// after it and never touches another table. Fewer than 1 or more than 63 columns, or fewer than
+    /// table goes before that paragraph; inside one it splits it. The cells' paragraphs take the
+    /// character formatting of that paragraph's mark (of the paragraph after `at` when it lies between
+    /// blocks), as a table made of the paragraph does. The table always has a paragraph after it and
+    /// never touches another table. Fewer than 1 or more than 63 columns, or fewer than
     /// 1 or more than 32767 rows throw 5843; a place between the rows or cells of a table throws 4605.
     Table Add(const Range& at, int rows, int columns);
     CollectionIterator<Tables, Table> begin() const { return {this, 1}; }

@@ -29,6 +29,8 @@ public:
     ui::MaskEdBox mskZahl{*this, "mskZahl"};
     int übernommen = 0;
     using Gridfenster::SpaltenEinrichten;
+    /// The rows Tab or Right in the last column left, in order.
+    std::vector<int> verlassen;
 
 protected:
     void NeuAnlegen() override {
@@ -47,7 +49,11 @@ protected:
     void NeuWerte() override {
         Gitter.SetTextMatrix(Gitter.Row(), 1, "Flst.Nr. " + Auftrag().Flurstücksnummer);
     }
+    void GridEinrichten() override {
+        SpaltenEinrichten({{"Flurstück", 2840, 0}, {" Fläche", 900, 1, false}});
+    }
     void ÜbernehmenWerte() override { ++übernommen; }
+    void VorDemZeilenwechsel() override { verlassen.push_back(Gitter.Row()); }
     Abrechnung Aufstellen() override {
         Abrechnung a(Tabellenform({3, 3, 3, 3, 3}));
         a.Neue().Text(1, Gitter.TextMatrix(1, 1)).Text(2, mskStunden.Text());
@@ -93,6 +99,23 @@ TEST(Rechnerfenster, LoadStepFillsTheWindowAndEmbedsItInTheHost) {
     EXPECT_EQ(e.backend.WindowCalls(), erwartet);
 }
 
+TEST(Gridfenster, TheColumnsAsTheWindowSetsThemUp) {
+    Fensterumgebung e;
+    Testfenster f;
+    f.Load();
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 1), "Flurstück");
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 2), " Fläche");
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 3), "") << "a column not named keeps what it had";
+    EXPECT_EQ(f.Gitter.ColWidth(1), 2840);
+    EXPECT_EQ(f.Gitter.ColWidth(2), 900);
+    EXPECT_EQ(f.Gitter.ColAlignment(1), 0);
+    EXPECT_EQ(f.Gitter.ColAlignment(2), 1);
+    EXPECT_TRUE(f.Gitter.ColEditable(1));
+    EXPECT_FALSE(f.Gitter.ColEditable(2));
+    EXPECT_TRUE(f.Gitter.ColEditable(3));
+    EXPECT_EQ(e.u.log.Sätze(), 0);
+}
+
 TEST(Rechnerfenster, CancelLeavesTheDocumentUntouched) {
     Fensterumgebung e;
     e.u.doc->Save();
@@ -119,6 +142,19 @@ TEST(Rechnerfenster, HoursRoundUpToTheNextHalfHour) {
     EXPECT_EQ(HalbeStundeRunden("4,0"), "  4,0");
     EXPECT_EQ(HalbeStundeRunden("4,5"), "  4,5");
     EXPECT_EQ(HalbeStundeRunden(""), "  0,0");
+    EXPECT_EQ(HalbeStundeRunden("2,25"), "  2,5") << "2,25 rounds to 2,3 first";
+    EXPECT_EQ(HalbeStundeRunden("2,04"), "  2,0");
+    EXPECT_EQ(HalbeStundeRunden("-2,3"), " -2,5");
+    EXPECT_EQ(HalbeStundeRunden("999,7"), "1.000,0");
+
+    // The rounding itself, which windows billing hours in a grid write in their own form.
+    EXPECT_EQ(HalbeStunde(2.04), 2);
+    EXPECT_EQ(HalbeStunde(2.26), 2.5);
+    EXPECT_EQ(HalbeStunde(2.96), 3) << "tenths 10 are the next hour";
+    EXPECT_EQ(HalbeStunde(3.5), 3.5);
+    EXPECT_EQ(HalbeStunde(1234.3), 1234.5) << "no fixed width cuts a long number";
+    EXPECT_EQ(HalbeStunde(1234.6), 1235);
+    EXPECT_EQ(HalbeStunde(0), 0);
 
     Fensterumgebung e;
     Testfenster f;
@@ -149,6 +185,7 @@ TEST(Gridfenster, TabAndDeleteRows) {
     EXPECT_EQ(f.Gitter.TextMatrix(2, 1), "Flst.Nr. 123/4");
     EXPECT_EQ(f.Gitter.RowHeight(2), 300);
     EXPECT_EQ(f.übernommen, 1);
+    EXPECT_EQ(f.verlassen, std::vector<int>{1}) << "the hook ran on the row left, before the new one";
 
     f.Gitter.Select(1, 3);
     f.Gitter.PressKey(ui::vbKeyRight, 0);
@@ -157,6 +194,9 @@ TEST(Gridfenster, TabAndDeleteRows) {
     f.Gitter.Select(1, 2);
     f.Gitter.PressKey(ui::vbKeyTab, 0);
     EXPECT_EQ(f.Gitter.Rows(), 2);
+    f.Gitter.Select(2, 3);
+    f.Gitter.PressKey(ui::vbKeyTab, ui::vbShiftMask);
+    EXPECT_EQ(f.verlassen, (std::vector<int>{1, 1})) << "not for other columns nor with Shift";
 
     e.backend.Enqueue({"Zeile löschen?", 7});
     f.Gitter.SelectRows({2});
@@ -178,7 +218,7 @@ TEST(Gridfenster, ColumnsGetHeadingWidthAndAlignmentAndAMissingOneIsLogged) {
     EXPECT_EQ(f.Gitter.ColWidth(2), 1300);
     EXPECT_EQ(f.Gitter.ColAlignment(1), 0);
     EXPECT_EQ(f.Gitter.ColAlignment(3), 1);
-    EXPECT_EQ(e.u.log.Sätze(), 3) << "heading, width and alignment of a fourth column of three";
+    EXPECT_EQ(e.u.log.Sätze(), 1) << "a fourth column of three, logged once";
     EXPECT_NE(e.u.log.Text().find("Ort  : frmTest.Form_Load"), std::string::npos);
 }
 

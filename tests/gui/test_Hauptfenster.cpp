@@ -4,6 +4,7 @@
 
 #include "component/Fensterregister.h"
 #include "component/KV.h"
+#include "document/Zelltext.h"
 #include "forms/Fensterliste.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
@@ -23,6 +24,7 @@
 #include "platform/docx/Document.h"
 #include "platform/ui/HeadlessBackend.h"
 #include "totals/G_frmTabelle.h"
+#include "totals/VV_WordAuto.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -102,6 +104,7 @@ private Q_SLOTS:
     void kategorie1MitZweiFlurstueckenImRaster();
     void kategorie3MitZweiGebaeudenImRaster();
     void kategorie5MitTastenUndKlicks();
+    void kategorie6MitListeUndTabImRaster();
     void abbruchLaesstDieRechnungUnveraendert();
     void tabellenpanelSetztDenCursor();
     void tabellenwahlOeffnetDenVorhandenenEintrag();
@@ -357,6 +360,48 @@ void Hauptfenster::kategorie5MitTastenUndKlicks() {
     QVERIFY(json.find("Kovelund_5") != std::string::npos);
 }
 
+// The kind is picked with the keys in the list over column 1, the quantity typed, Tab adds the next
+// line; "&OK" writes the lines as the grid shows them.
+void Hauptfenster::kategorie6MitListeUndTabImRaster() {
+    QAction* eintrag = nullptr;
+    for (QAction* menü : host_->menuBar()->actions())
+        if (menü->text() == QStringLiteral("&Gebühren")) eintrag = menü->menu()->actions().value(5);
+    QVERIFY(eintrag && eintrag->text().endsWith(QStringLiteral("Gebühren nach Zeitaufwand")));
+    QVERIFY(eintrag->isEnabled());
+    eintrag->trigger();
+    auto* tabelle = W<QTableView>("GridGebühren");
+    auto* liste = W<QComboBox>("comKategorie");
+    ZelleWählen(1, 1, "GridGebühren");
+    QVERIFY(liste->isVisible());
+    QVERIFY(tabelle->visualRect(tabelle->model()->index(0, 0)).intersects(liste->geometry()));
+    liste->setFocus();
+    QTest::keyClick(liste, Qt::Key_Down);
+    QCOMPARE(liste->currentText(), QStringLiteral("Meßtruppführer"));
+    ZelleSchreiben(1, 2, "3,2", "GridGebühren");
+    QCOMPARE(tabelle->model()->index(0, 0).data().toString(), QStringLiteral("Meßtruppführer"));
+    QCOMPARE(tabelle->model()->index(0, 1).data().toString(), QStringLiteral("3,5"));
+    QCOMPARE(tabelle->model()->index(0, 3).data().toString().trimmed(), QStringLiteral("161,00"));
+    ZelleWählen(1, 2, "GridGebühren");
+    QTest::keyClick(tabelle, Qt::Key_Tab);
+    QCOMPARE(tabelle->model()->rowCount(), 2);
+    QTRY_VERIFY(liste->isVisible());
+    QVERIFY(tabelle->visualRect(tabelle->model()->index(1, 0)).intersects(liste->geometry()));
+    liste->setFocus();
+    for (int i = 0; i < 9; ++i)
+        QTest::keyClick(liste, Qt::Key_Down);
+    QCOMPARE(liste->currentText(), QStringLiteral("Kraftfahrzeug"));
+    ZelleSchreiben(2, 2, "123,9", "GridGebühren");
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+
+    std::vector<std::string> zeilen;
+    for (const docx::Table& t : host_->Dokument()->Tables())
+        if (Tabellenmarke(t) == "Kovelund_6")
+            for (int r = 2; r <= t.Rows().Count(); ++r)
+                zeilen.push_back(Zelltext(t.Cell(r, 3)) + "|" + Zelltext(t.Cell(r, 5)));
+    QCOMPARE(zeilen, (std::vector<std::string>{"3,5 h|    161,00 €", "123 km|     56,58 €"}));
+}
+
 void Hauptfenster::abbruchLaesstDieRechnungUnveraendert() {
     std::string vorher = DokumentAlsJson(*host_->Dokument());
     QString summen = host_->Summentext();
@@ -424,7 +469,8 @@ void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
     QCOMPARE(gui::BildschirmfotosAufnehmen(bilder.path()), 0);
     wache.stop();
     QVERIFY2(fragen.isEmpty(), qPrintable(fragen.join(QStringLiteral(", "))));
-    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat3.png", "frmKat5.png"})
+    for (const char* bild :
+         {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat3.png", "frmKat5.png", "frmKat6.png"})
         QVERIFY(QFileInfo::exists(bilder.filePath(QString::fromUtf8(bild))));
     QVERIFY2(Fenster().Standardinstanz(1) == nullptr, "the open window goes with the host");
 }

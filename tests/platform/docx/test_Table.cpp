@@ -117,6 +117,36 @@ TEST(Tables, AReplacedStatementTakesExactlyThePlaceOfTheOld) {
     EXPECT_EQ(wieder->Tables().Item(1).Cell(2, 3).Range().Text(), "neu\r\a");
 }
 
+TEST(Tables, TheCellsTakeTheSizeSetAtTheirPlace) {
+    auto doc = Öffnen("vorlage.docx");
+    Selection& auswahl = doc->Application().Selection();
+    Range anker = Anker(*doc);
+    anker.Select();
+    auswahl.SetFontSize(10);
+    Table t = doc->Tables().Add(anker, 2, 3);
+    t.Cell(1, 1).Range().InsertAfter("Gebühren nach Zeitaufwand");
+    t.Cell(1, 1).Range().SetBold(true);
+    t.Cell(2, 3).Range().InsertAfter("    161,00 €");
+    Table ohne = doc->Tables().Add(doc->Content(), 1, 1);
+    ohne.Cell(1, 1).Range().InsertAfter("ohne");
+
+    auto wieder = Wieder(*doc);
+    Table w = wieder->Tables().Item(t.Position());
+    EXPECT_EQ(w.Range().FontSize(), 10) << "written and empty cells alike";
+    EXPECT_EQ(w.Cell(1, 1).Range().Bold(), TristateTrue);
+    EXPECT_EQ(w.Cell(2, 3).Range().Bold(), TristateFalse);
+    EXPECT_EQ(wieder->Tables().Item(ohne.Position()).Range().FontSize(), 0)
+        << "a place without a size of its own";
+
+    // A replaced table's place lies between blocks: the size set there is the next paragraph's.
+    Range platz = w.Delete();
+    platz.Select();
+    wieder->Application().Selection().SetFontSize(12);
+    Table neu = wieder->Tables().Add(platz, 1, 2);
+    neu.Cell(1, 2).Range().InsertAfter("neu");
+    EXPECT_EQ(Wieder(*wieder)->Tables().Item(neu.Position()).Range().FontSize(), 12);
+}
+
 TEST(Tables, DeletingAndAddingNeverLeavesTwoTablesTouching) {
     auto doc = Öffnen("leer.docx");
     for (int i = 0; i < 3; ++i)
