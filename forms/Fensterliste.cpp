@@ -3,6 +3,7 @@
 #include "component/Fensterregister.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
+#include "forms/frmKat4/frmKat4.h"
 
 #include <memory>
 
@@ -12,6 +13,7 @@ void FensterRegistrieren(Fensterregister& register_) {
     // Each window folder adds its factory here as the window lands.
     register_.Registrieren(0, [] { return std::make_unique<frmKat1>(); });
     register_.Registrieren(1, [] { return std::make_unique<frmKat2>(); });
+    register_.Registrieren(3, [] { return std::make_unique<frmKat4>(); });
 }
 
 } // namespace kovelund
