@@ -73,8 +73,9 @@ int Demo(const fs::path& verzeichnis, const fs::path& beispiele) {
         Sitzungsauftrag auftrag{
             skript, verzeichnis / "Rechnung.docx", verzeichnis / "host.sqlite", {}, demoRechnung};
         Sitzungsbericht bericht = SitzungSpielen(auftrag);
-        std::printf("%-28s Gebühr %s €%s\n", skript.filename().c_str(),
-                    Trimmen(bericht.lblGebühr.value_or("")).c_str(),
+        // A window without a running fee computes its fee only while it writes the statement.
+        std::string gebühr = bericht.lblGebühr ? " Gebühr " + Trimmen(*bericht.lblGebühr) + " €" : "";
+        std::printf("%-28s%s%s\n", skript.filename().c_str(), gebühr.c_str(),
                     bericht.gespeichert ? "" : "  (nichts geschrieben)");
     }
     SummenZeigen(verzeichnis / "host.sqlite");

@@ -123,3 +123,18 @@ TEST_F(Kommandozeile, CancelAndEveryErrorLeaveTheInvoiceAsItWas) {
         << "unreadable document";
     EXPECT_EQ(Lesen(doc), vorher);
 }
+
+TEST_F(Kommandozeile, TheDemoNamesTheFeeOnlyOfWindowsThatShowOne) {
+    fs::path beispiele = dir / "beispiele";
+    fs::create_directories(beispiele);
+    Schreiben(beispiele / "a.json", R"({"properties": {"ID_Benutzer": 1, "AnzahlGrenzpunkte": 12},
+                                        "show": 1, "steps": [{"click": "CommandEnde"}]})");
+    Schreiben(beispiele / "b.json", R"({"properties": {"ID_Benutzer": 1, "Achslänge": 100},
+                                        "show": 3, "steps": [{"click": "CommandEnde"}]})");
+    Ergebnis e = Aufrufen("demo " + (dir / "demo").string() + " --examples " + beispiele.string());
+    ASSERT_EQ(e.code, 0) << e.ausgabe;
+    const std::string spalte(22, ' ');
+    EXPECT_NE(e.ausgabe.find("a.json" + spalte + " Gebühr "), std::string::npos) << e.ausgabe;
+    EXPECT_NE(e.ausgabe.find("b.json" + spalte + "\n"), std::string::npos) << "no fee shown, none named\n"
+                                                                           << e.ausgabe;
+}
