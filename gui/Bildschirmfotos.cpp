@@ -3,6 +3,7 @@
 #include "component/Fensterregister.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
+#include "forms/frmKat4/frmKat4.h"
 #include "gui/Hauptfenster.h"
 #include "host/Vorlage.h"
 
@@ -67,6 +68,29 @@ void Kategorie2(frmKat2& f) {
     f.MaskEdBoxAnteil.SetFocus();
 }
 
+// A road section of 250 m, a second one on both sides in "Ortslage", area computations, the surcharge and the
+// survey documents; the side of the new line is being chosen in its list.
+void Kategorie4(frmKat4& f) {
+    ui::Grid& g = f.GridGebühren;
+    g.SetFocus();
+    g.Select(1, 3);
+    g.Edit("250");
+    g.Select(1, 7);
+    g.PressKey(ui::vbKeyTab, 0);
+    g.Edit("Flst.Nr. 211");
+    g.Select(2, 3);
+    g.Edit("180");
+    g.Select(2, 5);
+    f.comArt.SetFocus();
+    f.comArt.Choose("Ortslage");
+    g.SetFocus();
+    Eingeben(f.mskFlächen, "2");
+    f.chkZuschlag.Toggle();
+    f.chkVUnterlagen.Toggle();
+    g.SetFocus();
+    g.Select(2, 4);
+}
+
 } // namespace
 
 int BildschirmfotosAufnehmen(const QString& verzeichnis) {
@@ -90,6 +114,14 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
         if (unter) unter->adjustSize();
         gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
         kat1->CommandEnde.Press();
+    }
+    host.GebührÖffnen(3);
+    if (auto* kat4 = dynamic_cast<frmKat4*>(Fenster().Standardinstanz(3))) {
+        Kategorie4(*kat4);
+        QMdiSubWindow* unter = Unterfenster(host, "frmKat4");
+        if (unter) unter->adjustSize();
+        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat4.png")) && gut;
+        kat4->CommandEnde.Press();
     }
     host.GebührÖffnen(1);
     if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {

@@ -6,8 +6,8 @@
 
 namespace kovelund::gui {
 
-/// Writes kovelund-gui.png, frmKat1.png and frmKat2.png into `verzeichnis`; returns the process's
-/// exit code (0, or 1 when something could not be written).
+/// Writes kovelund-gui.png, frmKat1.png, frmKat2.png and frmKat4.png into `verzeichnis`; returns the
+/// process's exit code (0, or 1 when something could not be written).
 int BildschirmfotosAufnehmen(const QString& verzeichnis);
 
 } // namespace kovelund::gui

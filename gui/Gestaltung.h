@@ -23,6 +23,7 @@ void Gestalten(Formularansicht& ansicht);
 
 void frmKat1Gestalten(Formularansicht& ansicht);
 void frmKat2Gestalten(Formularansicht& ansicht);
+void frmKat4Gestalten(Formularansicht& ansicht);
 void G_frmTabelleGestalten(Formularansicht& ansicht);
 /// Every control in the order of the model, frames as group boxes, buttons in a row at the end.
 void SchlichtGestalten(Formularansicht& ansicht);

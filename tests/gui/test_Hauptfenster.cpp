@@ -7,6 +7,7 @@
 #include "forms/Fensterliste.h"
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
+#include "forms/frmKat4/frmKat4.h"
 #include "gui/Auftragspanel.h"
 #include "gui/Bildschirmfotos.h"
 #include "gui/Hauptfenster.h"
@@ -81,7 +82,7 @@ Zwilling ZwillingSpielen(int index, const std::function<void(ui::Form&)>& schrit
     ui::Form& fenster = *Fenster().Standardinstanz(index);
     Zwilling z;
     schritte(fenster);
-    z.gebühr = dynamic_cast<ui::Label*>(fenster.Find("lblGebühr"))->Caption();
+    if (auto* gebühr = dynamic_cast<ui::Label*>(fenster.Find("lblGebühr"))) z.gebühr = gebühr->Caption();
     dynamic_cast<ui::CommandButton*>(fenster.Find("CommandEnde"))->SetFocus();
     dynamic_cast<ui::CommandButton*>(fenster.Find("CommandEnde"))->Press();
     z.json = DokumentAlsJson(*dokument);
@@ -98,6 +99,7 @@ private Q_SLOTS:
     void cleanup();
     void kategorie2MitTastenUndKlicks();
     void kategorie1MitZweiFlurstueckenImRaster();
+    void kategorie4MitDenListenImRaster();
     void abbruchLaesstDieRechnungUnveraendert();
     void tabellenpanelSetztDenCursor();
     void tabellenwahlOeffnetDenVorhandenenEintrag();
@@ -110,8 +112,8 @@ private:
     void Eingeben(const char* feld, const char* text);
     /// Clicks a widget; a check box on its box, as its empty rest takes no clicks.
     void Klicken(const char* name);
-    void ZelleWählen(int zeile, int spalte);
-    void ZelleSchreiben(int zeile, int spalte, const char* text);
+    void ZelleWählen(int zeile, int spalte, const char* raster = "GridGebühren1");
+    void ZelleSchreiben(int zeile, int spalte, const char* text, const char* raster = "GridGebühren1");
 
     std::unique_ptr<Beispiel> beispiel_;
     std::unique_ptr<gui::QtBackend> backend_;
@@ -160,15 +162,15 @@ void Hauptfenster::Eingeben(const char* feld, const char* text) {
     QTest::keyClicks(W(feld), QString::fromUtf8(text));
 }
 
-void Hauptfenster::ZelleWählen(int zeile, int spalte) {
-    auto* tabelle = W<QTableView>("GridGebühren1");
+void Hauptfenster::ZelleWählen(int zeile, int spalte, const char* raster) {
+    auto* tabelle = W<QTableView>(raster);
     QRect zelle = tabelle->visualRect(tabelle->model()->index(zeile - 1, spalte - 1));
     QTest::mouseClick(tabelle->viewport(), Qt::LeftButton, {}, zelle.center());
 }
 
-void Hauptfenster::ZelleSchreiben(int zeile, int spalte, const char* text) {
-    ZelleWählen(zeile, spalte);
-    QTest::keyClick(W("GridGebühren1"), Qt::Key_F2);
+void Hauptfenster::ZelleSchreiben(int zeile, int spalte, const char* text, const char* raster) {
+    ZelleWählen(zeile, spalte, raster);
+    QTest::keyClick(W(raster), Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(editor);
     editor->selectAll();
@@ -273,6 +275,78 @@ void Hauptfenster::kategorie1MitZweiFlurstueckenImRaster() {
     QVERIFY(json.find("Flst.Nr. 123/5") != std::string::npos);
 }
 
+void Hauptfenster::kategorie4MitDenListenImRaster() {
+    host_->GebührÖffnen(3);
+    const char* raster = "GridGebühren";
+    auto* tabelle = W<QTableView>(raster);
+    QCOMPARE(tabelle->model()->headerData(5, Qt::Horizontal).toString().trimmed(), QStringLiteral("neue GM"));
+    ZelleSchreiben(1, 3, "250", raster);
+    ZelleWählen(1, 7, raster);
+    QTest::keyClick(tabelle, Qt::Key_Tab);
+    QCOMPARE(tabelle->model()->rowCount(), 2);
+    ZelleSchreiben(2, 1, "Flst.Nr. 211", raster);
+    ZelleSchreiben(2, 3, "180", raster);
+    ZelleWählen(2, 5, raster);
+    auto* art = W<QComboBox>("comArt");
+    QVERIFY(art->isVisible());
+    QVERIFY(!W("comKategorie")->isVisible());
+    QVERIFY(tabelle->visualRect(tabelle->model()->index(1, 4)).intersects(art->geometry()));
+    art->setFocus();
+    QTest::keyClick(art, Qt::Key_Down);
+    QCOMPARE(art->currentText(), QStringLiteral("Ortslage"));
+    ZelleWählen(2, 4, raster);
+    QTRY_VERIFY(!art->isVisible());
+    QCOMPARE(tabelle->model()->index(1, 4).data().toString(), QStringLiteral("Ortslage"));
+    auto* seite = W<QComboBox>("comSeitig");
+    QVERIFY(seite->isVisible());
+    QVERIFY2(seite->width() >= seite->sizeHint().width(), "\"Seite 2\" is not cut off in the narrow column");
+    seite->setFocus();
+    QTest::keyClick(seite, Qt::Key_Down);
+    ZelleWählen(2, 7, raster);
+    QTRY_VERIFY(!seite->isVisible());
+    QCOMPARE(tabelle->model()->index(1, 3).data().toString(), QStringLiteral("Seite 2"));
+    Eingeben("mskFlächen", "2");
+    Klicken("chkZuschlag");
+    Klicken("chkVUnterlagen");
+    QCOMPARE(W<QLineEdit>("mskFlächen")->displayText(), QStringLiteral("  2"));
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    std::string json = DokumentAlsJson(*host_->Dokument());
+
+    Zwilling z = ZwillingSpielen(3, [](ui::Form& f) {
+        auto& k = dynamic_cast<frmKat4&>(f);
+        ui::Grid& g = k.GridGebühren;
+        auto schreiben = [&](int zeile, int spalte, const char* text) {
+            g.Select(zeile, spalte);
+            g.Edit(text);
+        };
+        g.SetFocus();
+        schreiben(1, 3, "250");
+        g.Select(1, 7);
+        g.PressKey(ui::vbKeyTab, 0);
+        schreiben(2, 1, "Flst.Nr. 211");
+        schreiben(2, 3, "180");
+        g.Select(2, 5);
+        k.comArt.SetFocus();
+        k.comArt.Choose("Ortslage");
+        g.SetFocus();
+        g.Select(2, 4);
+        k.comSeitig.SetFocus();
+        k.comSeitig.Choose("Seite 2");
+        g.SetFocus();
+        g.Select(2, 7);
+        k.mskFlächen.SetFocus();
+        k.mskFlächen.Type("2");
+        k.chkZuschlag.SetFocus();
+        k.chkZuschlag.Toggle();
+        k.chkVUnterlagen.SetFocus();
+        k.chkVUnterlagen.Toggle();
+    });
+    QCOMPARE(json, z.json);
+    QVERIFY(json.find("Ortslage, Seite 2") != std::string::npos);
+    QVERIFY(json.find("Kovelund_4") != std::string::npos);
+}
+
 void Hauptfenster::abbruchLaesstDieRechnungUnveraendert() {
     std::string vorher = DokumentAlsJson(*host_->Dokument());
     QString summen = host_->Summentext();
@@ -340,7 +414,7 @@ void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
     QCOMPARE(gui::BildschirmfotosAufnehmen(bilder.path()), 0);
     wache.stop();
     QVERIFY2(fragen.isEmpty(), qPrintable(fragen.join(QStringLiteral(", "))));
-    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png"})
+    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat4.png"})
         QVERIFY(QFileInfo::exists(bilder.filePath(QString::fromUtf8(bild))));
     QVERIFY2(Fenster().Standardinstanz(1) == nullptr, "the open window goes with the host");
 }
