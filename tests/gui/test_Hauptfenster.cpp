@@ -276,7 +276,13 @@ void Hauptfenster::kategorie1MitZweiFlurstueckenImRaster() {
 }
 
 void Hauptfenster::kategorie4MitDenListenImRaster() {
-    host_->GebührÖffnen(3);
+    QAction* kategorie4 = nullptr;
+    for (QAction* menü : host_->menuBar()->actions())
+        if (menü->text() == QStringLiteral("&Gebühren")) kategorie4 = menü->menu()->actions().value(3);
+    QVERIFY(kategorie4);
+    QVERIFY(kategorie4->text().endsWith(QStringLiteral("Langgestreckte Anlagen")));
+    QVERIFY(kategorie4->isEnabled());
+    kategorie4->trigger();
     const char* raster = "GridGebühren";
     auto* tabelle = W<QTableView>(raster);
     QCOMPARE(tabelle->model()->headerData(5, Qt::Horizontal).toString().trimmed(), QStringLiteral("neue GM"));
