@@ -89,6 +89,12 @@ Zwilling ZwillingSpielen(int index, const std::function<void(ui::Form&)>& schrit
     return z;
 }
 
+/// A cell of the grid model typed into, as a click and typing do.
+void Schreiben(ui::Grid& g, int zeile, int spalte, const char* text) {
+    g.Select(zeile, spalte);
+    g.Edit(text);
+}
+
 } // namespace
 
 class Hauptfenster : public QObject {
@@ -250,16 +256,12 @@ void Hauptfenster::kategorie1MitZweiFlurstueckenImRaster() {
     Zwilling z = ZwillingSpielen(0, [](ui::Form& f) {
         auto& k = dynamic_cast<frmKat1&>(f);
         ui::Grid& g = k.GridGebühren1;
-        auto schreiben = [&](int zeile, int spalte, const char* text) {
-            g.Select(zeile, spalte);
-            g.Edit(text);
-        };
         g.SetFocus();
-        schreiben(1, 3, "620");
+        Schreiben(g, 1, 3, "620");
         g.Select(1, 5);
         g.PressKey(ui::vbKeyTab, 0);
-        schreiben(2, 1, "Flst.Nr. 123/5");
-        schreiben(2, 3, "230");
+        Schreiben(g, 2, 1, "Flst.Nr. 123/5");
+        Schreiben(g, 2, 3, "230");
         g.Select(2, 2);
         k.ComboBox4.SetFocus();
         k.ComboBox4.Choose(1);
@@ -322,16 +324,12 @@ void Hauptfenster::kategorie4MitDenListenImRaster() {
     Zwilling z = ZwillingSpielen(3, [](ui::Form& f) {
         auto& k = dynamic_cast<frmKat4&>(f);
         ui::Grid& g = k.GridGebühren;
-        auto schreiben = [&](int zeile, int spalte, const char* text) {
-            g.Select(zeile, spalte);
-            g.Edit(text);
-        };
         g.SetFocus();
-        schreiben(1, 3, "250");
+        Schreiben(g, 1, 3, "250");
         g.Select(1, 7);
         g.PressKey(ui::vbKeyTab, 0);
-        schreiben(2, 1, "Flst.Nr. 211");
-        schreiben(2, 3, "180");
+        Schreiben(g, 2, 1, "Flst.Nr. 211");
+        Schreiben(g, 2, 3, "180");
         g.Select(2, 5);
         k.comArt.SetFocus();
         k.comArt.Choose("Ortslage");
