@@ -64,6 +64,20 @@ TEST_F(Abrechnung4, CategoriesTwoAndThreeBillTheRatesOfTwo) {
     EXPECT_EQ(Markiert("vamoNetto"), "   2.081,00 € ");
 }
 
+TEST_F(Abrechnung4, StartedTenMetreUnitsOnOneSideAndOnBoth) {
+    Öffnen({{"II", "95", "Seite 1", "Feldlage"},
+            {"II", "101", "Seite 1", "Feldlage"},
+            {"II", "100", "Seite 2", "Feldlage"}});
+    Abschließen();
+    EXPECT_EQ(Zeile(2),
+              "Flst.Nr. 210/3|  II\t  95|Feldlage, Seite 1|  0\t  0\t        95 x  1,0 / 10 =  10|");
+    EXPECT_EQ(Zeile(3),
+              "Flst.Nr. 210/3|  II\t 101|Feldlage, Seite 1|  0\t  0\t       101 x  1,0 / 10 =  11|");
+    EXPECT_EQ(Zeile(4),
+              "Flst.Nr. 210/3|  II\t 100|Feldlage, Seite 2|  0\t  0\t       100 x  0,9 / 10 =   9|");
+    EXPECT_EQ(Zeile(11), "|Feldlage:| 30 x 36,00  €|1.080,00 €|");
+}
+
 TEST_F(Abrechnung4, TwoOrtslageLinesWithTheSurcharge) {
     frmKat4& f = Öffnen({{"I", "100", "Seite 1", "Ortslage"}, {"I", "120", "Seite 1", "Ortslage"}});
     Klicken(f.chkZuschlag);
