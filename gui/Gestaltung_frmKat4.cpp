@@ -7,8 +7,10 @@
 namespace kovelund::gui {
 
 // The sections of the facility fill the window; below them the area computations and the three
-// boxes. The window shows no running fee: the fee is computed when "&OK" writes the statement.
+// boxes, in this order for the focus too. The window shows no running fee: the fee is computed when
+// "&OK" writes the statement.
 void frmKat4Gestalten(Formularansicht& a) {
+    QHBoxLayout* abschnitte = Rasterliste(a, "GridGebühren", {"comKategorie", "comSeitig", "comArt"}, 8);
     auto* flächen = Felder(a, {{"lblFlächen", "mskFlächen"}});
     Feldbreite(a, "mskFlächen", 4);
 
@@ -24,7 +26,7 @@ void frmKat4Gestalten(Formularansicht& a) {
     unten->addStretch();
 
     auto* fenster = new QVBoxLayout(&a);
-    fenster->addLayout(Rasterliste(a, "GridGebühren", {"comKategorie", "comSeitig", "comArt"}, 8), 1);
+    fenster->addLayout(abschnitte, 1);
     fenster->addLayout(unten);
     fenster->addLayout(Knopfleiste(a, {"CommandEnde", "CommandAbbruch"}));
 }

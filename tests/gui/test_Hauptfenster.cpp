@@ -287,6 +287,14 @@ void Hauptfenster::kategorie4MitDenListenImRaster() {
     kategorie4->trigger();
     const char* raster = "GridGebühren";
     auto* tabelle = W<QTableView>(raster);
+    auto tabZiel = [](QWidget* w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible());
+        return w;
+    };
+    QCOMPARE(tabZiel(W("CommandLöschen")), W("mskFlächen"));
+    QCOMPARE(tabZiel(W("mskFlächen")), W("chkZuschlag"));
     QCOMPARE(tabelle->model()->headerData(5, Qt::Horizontal).toString().trimmed(), QStringLiteral("neue GM"));
     ZelleSchreiben(1, 3, "250", raster);
     ZelleWählen(1, 7, raster);
