@@ -101,8 +101,8 @@ void frmKat4::NeuWerte() {
                                                     {4, "Seite 1"},
                                                     {6, WertFormatieren(auftrag.AnzahlGrenzpunkte, 3, 0)},
                                                     {1, "Flst.Nr. " + auftrag.Flurstücksnummer}};
-    for (const auto& [spalte, text] : vorgaben)
-        fehler([&] { GridGebühren.SetTextMatrix(r, spalte, text); });
+    for (const auto& vorgabe : vorgaben)
+        fehler([&] { GridGebühren.SetTextMatrix(r, vorgabe.first, vorgabe.second); });
     fehler([&] { comArt.SetText("Feldlage"); });
     fehler([&] { comKategorie.SetText("II"); });
     fehler([&] { comSeitig.SetText("Seite 1"); });
