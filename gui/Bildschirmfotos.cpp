@@ -91,6 +91,23 @@ void Kategorie4(frmKat4& f) {
     g.Select(2, 4);
 }
 
+/// Opens window `index` in the host, plays `sitzung` on it and writes its picture, named after the
+/// window; the window stays open. `gut` turns false when the picture could not be written.
+template <class Rechner>
+Rechner* Aufnehmen(Hauptfenster& host, int index, void (*sitzung)(Rechner&), const QString& verzeichnis,
+                   bool& gut) {
+    host.GebührÖffnen(index);
+    auto* fenster = dynamic_cast<Rechner*>(Fenster().Standardinstanz(index));
+    if (!fenster) return nullptr;
+    sitzung(*fenster);
+    QMdiSubWindow* unter = Unterfenster(host, fenster->Name().c_str());
+    if (unter) unter->adjustSize();
+    gut = Speichern(unter,
+                    verzeichnis + QStringLiteral("/%1.png").arg(QString::fromStdString(fenster->Name()))) &&
+          gut;
+    return fenster;
+}
+
 } // namespace
 
 int BildschirmfotosAufnehmen(const QString& verzeichnis) {
@@ -107,30 +124,11 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
     Warten();
 
     bool gut = true;
-    host.GebührÖffnen(0);
-    if (auto* kat1 = dynamic_cast<frmKat1*>(Fenster().Standardinstanz(0))) {
-        Kategorie1(*kat1);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat1");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat1.png")) && gut;
-        kat1->CommandEnde.Press();
-    }
-    host.GebührÖffnen(3);
-    if (auto* kat4 = dynamic_cast<frmKat4*>(Fenster().Standardinstanz(3))) {
-        Kategorie4(*kat4);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat4");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat4.png")) && gut;
-        kat4->CommandEnde.Press();
-    }
-    host.GebührÖffnen(1);
-    if (auto* kat2 = dynamic_cast<frmKat2*>(Fenster().Standardinstanz(1))) {
-        Kategorie2(*kat2);
-        QMdiSubWindow* unter = Unterfenster(host, "frmKat2");
-        if (unter) unter->adjustSize();
-        gut = Speichern(unter, verzeichnis + QStringLiteral("/frmKat2.png")) && gut;
-        if (unter) unter->move(0, 0);
-    }
+    if (auto* kat1 = Aufnehmen(host, 0, Kategorie1, verzeichnis, gut)) kat1->CommandEnde.Press();
+    if (auto* kat4 = Aufnehmen(host, 3, Kategorie4, verzeichnis, gut)) kat4->CommandEnde.Press();
+    // The last window stays open for the picture of the host window.
+    if (Aufnehmen(host, 1, Kategorie2, verzeichnis, gut))
+        if (QMdiSubWindow* unter = Unterfenster(host, "frmKat2")) unter->move(0, 0);
     gut = Speichern(&host, verzeichnis + QStringLiteral("/kovelund-gui.png")) && gut;
     host.OhneSpeichernSchließen();
     return gut ? 0 : 1;
