@@ -4,6 +4,7 @@
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "forms/frmKat3/frmKat3.h"
+#include "forms/frmKat4/frmKat4.h"
 #include "forms/frmKat5/frmKat5.h"
 #include "forms/frmKat6/frmKat6.h"
 
@@ -18,6 +19,7 @@ void FensterRegistrieren(Fensterregister& register_) {
     register_.Registrieren(2, [] { return std::make_unique<frmKat3>(); });
     register_.Registrieren(4, [] { return std::make_unique<frmKat5>(); });
     register_.Registrieren(5, [] { return std::make_unique<frmKat6>(); });
+    register_.Registrieren(3, [] { return std::make_unique<frmKat4>(); });
 }
 
 } // namespace kovelund

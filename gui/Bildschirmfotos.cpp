@@ -4,6 +4,7 @@
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "forms/frmKat3/frmKat3.h"
+#include "forms/frmKat4/frmKat4.h"
 #include "forms/frmKat5/frmKat5.h"
 #include "forms/frmKat6/frmKat6.h"
 #include "gui/Hauptfenster.h"
@@ -136,6 +137,29 @@ void Kategorie6(frmKat6& f) {
     zeile(3, "Spezialinstrument außen bis 4h", "1");
 }
 
+// A road section of 250 m, a second one on both sides in "Ortslage", area computations, the surcharge and the
+// survey documents; the side of the new line is being chosen in its list.
+void Kategorie4(frmKat4& f) {
+    ui::Grid& g = f.GridGebühren;
+    g.SetFocus();
+    g.Select(1, 3);
+    g.Edit("250");
+    g.Select(1, 7);
+    g.PressKey(ui::vbKeyTab, 0);
+    g.Edit("Flst.Nr. 211");
+    g.Select(2, 3);
+    g.Edit("180");
+    g.Select(2, 5);
+    f.comArt.SetFocus();
+    f.comArt.Choose("Ortslage");
+    g.SetFocus();
+    Eingeben(f.mskFlächen, "2");
+    f.chkZuschlag.Toggle();
+    f.chkVUnterlagen.Toggle();
+    g.SetFocus();
+    g.Select(2, 4);
+}
+
 } // namespace
 
 int BildschirmfotosAufnehmen(const QString& verzeichnis) {
@@ -154,6 +178,7 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
     bool gut = true;
     if (auto* kat1 = Aufnehmen(host, 0, Kategorie1, verzeichnis, gut)) kat1->CommandEnde.Press();
     if (auto* kat3 = Aufnehmen(host, 2, Kategorie3, verzeichnis, gut)) kat3->CommandAbbruch.Press();
+    if (auto* kat4 = Aufnehmen(host, 3, Kategorie4, verzeichnis, gut)) kat4->CommandEnde.Press();
     if (auto* kat5 = Aufnehmen(host, 4, Kategorie5, verzeichnis, gut)) kat5->CommandEnde.Press();
     if (auto* kat6 = Aufnehmen(host, 5, Kategorie6, verzeichnis, gut)) kat6->CommandAbbruch.Press();
     if (Aufnehmen(host, 1, Kategorie2, verzeichnis, gut)) {

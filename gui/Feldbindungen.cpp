@@ -264,7 +264,9 @@ void Listenbindung::ÜberZelleLegen() {
     QRect zelle = raster_->Zellrechteck(grid.Row(), spalte);
     if (!zelle.isValid()) return;
     int höhe = std::max(zelle.height(), auswahl_->sizeHint().height());
-    auswahl_->setGeometry(zelle.x(), zelle.y() + (zelle.height() - höhe) / 2, zelle.width(), höhe);
+    // A narrow column would cut the entries off behind the arrow; the list then reaches into the next.
+    int breite = std::max(zelle.width(), auswahl_->sizeHint().width());
+    auswahl_->setGeometry(zelle.x(), zelle.y() + (zelle.height() - höhe) / 2, breite, höhe);
     auswahl_->raise();
 }
 

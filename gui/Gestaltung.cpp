@@ -10,9 +10,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <functional>
@@ -32,7 +34,8 @@ const std::map<std::string, Gestaltung, std::less<>>& Gestaltungen() {
         {"frmKat3", frmKat3Gestalten},           {"frmKat5", frmKat5Gestalten},
         {"G_frmTabelle", G_frmTabelleGestalten}, {"frmKat1", frmKat1Gestalten},
         {"frmKat2", frmKat2Gestalten},           {"frmKat6", frmKat6Gestalten},
-        {"G_frmTabelle", G_frmTabelleGestalten},
+        {"frmKat1", frmKat1Gestalten},           {"frmKat2", frmKat2Gestalten},
+        {"frmKat4", frmKat4Gestalten},           {"G_frmTabelle", G_frmTabelleGestalten},
     };
     return gestaltungen;
 }
@@ -99,6 +102,27 @@ QGroupBox* Gruppe(Formularansicht& ansicht, const char* name, QLayout* inhalt) {
     auto* gruppe = ansicht.Element<QGroupBox>(name);
     gruppe->setLayout(inhalt);
     return gruppe;
+}
+
+QHBoxLayout* Rasterliste(Formularansicht& ansicht, const char* raster,
+                         std::initializer_list<const char*> listen, int zeilen) {
+    auto* liste = ansicht.Element<QTableView>(raster);
+    liste->setMinimumHeight(liste->fontMetrics().height() * zeilen);
+    liste->horizontalHeader()->setStretchLastSection(true);
+    // Every column in view: a grid scrolled sideways would move the cell under a click when the
+    // current cell changes on the way, as it does when a choice box hands the focus back to it.
+    liste->setMinimumWidth(liste->horizontalHeader()->length() + liste->verticalHeader()->sizeHint().width() +
+                           liste->verticalScrollBar()->sizeHint().width() + 2 * liste->frameWidth());
+    for (const char* überlagert : listen)
+        ansicht.Überlagern(überlagert, raster);
+    auto* knöpfe = new QVBoxLayout;
+    knöpfe->addWidget(ansicht.Element("CommandNeu"));
+    knöpfe->addWidget(ansicht.Element("CommandLöschen"));
+    knöpfe->addStretch();
+    auto* mitListe = new QHBoxLayout;
+    mitListe->addWidget(liste, 1);
+    mitListe->addLayout(knöpfe);
+    return mitListe;
 }
 
 QWidget* Gebührenanzeige(Formularansicht& ansicht, const char* beschriftung, const char* betrag) {

@@ -26,6 +26,7 @@ void frmKat2Gestalten(Formularansicht& ansicht);
 void frmKat3Gestalten(Formularansicht& ansicht);
 void frmKat5Gestalten(Formularansicht& ansicht);
 void frmKat6Gestalten(Formularansicht& ansicht);
+void frmKat4Gestalten(Formularansicht& ansicht);
 void G_frmTabelleGestalten(Formularansicht& ansicht);
 /// Every control in the order of the model, frames as group boxes, buttons in a row at the end.
 void SchlichtGestalten(Formularansicht& ansicht);
@@ -37,6 +38,11 @@ using Feldpaar = std::pair<const char*, const char*>;
 QGridLayout* Felder(Formularansicht& ansicht, std::initializer_list<Feldpaar> paare);
 /// The frame `name` with `inhalt` as its layout.
 QGroupBox* Gruppe(Formularansicht& ansicht, const char* name, QLayout* inhalt);
+/// A grid window's list: the grid `raster`, at least `zeilen` lines high and wide enough for all its
+/// columns, taking the spare width, with "&Einfügen" and "&Löschen" beside it and the choice boxes
+/// `listen` laid over its cells.
+QHBoxLayout* Rasterliste(Formularansicht& ansicht, const char* raster,
+                         std::initializer_list<const char*> listen, int zeilen = 10);
 /// The running fee, set off so that it is seen first: caption and amount in a large bold face.
 QWidget* Gebührenanzeige(Formularansicht& ansicht, const char* beschriftung, const char* betrag);
 /// The version label left, the buttons right, the first of them default-styled.

@@ -4,9 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
-#include <QTableView>
 #include <QVBoxLayout>
 
 namespace kovelund::gui {
@@ -29,17 +27,7 @@ QLayout* Kopf(Formularansicht& a) {
 
 // The parcel list with its two buttons, or in its place the totals of fraAnzahl.
 QLayout* Flurstücke(Formularansicht& a) {
-    auto* liste = a.Element<QTableView>("GridGebühren1");
-    liste->setMinimumHeight(liste->fontMetrics().height() * 10);
-    liste->horizontalHeader()->setStretchLastSection(true);
-    a.Überlagern("ComboBox4", "GridGebühren1");
-    auto* knöpfe = new QVBoxLayout;
-    knöpfe->addWidget(a.Element("CommandNeu"));
-    knöpfe->addWidget(a.Element("CommandLöschen"));
-    knöpfe->addStretch();
-    auto* mitListe = new QHBoxLayout;
-    mitListe->addWidget(liste, 1);
-    mitListe->addLayout(knöpfe);
+    QHBoxLayout* mitListe = Rasterliste(a, "GridGebühren1", {"ComboBox4"});
 
     auto* summen = Felder(a, {{"lblFlächeEingabe", "MaskEdBoxFläche"},
                               {"lblWertEingabe", "MaskEdBoxWert"},

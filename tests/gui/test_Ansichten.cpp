@@ -117,6 +117,7 @@ private Q_SLOTS:
     void kaestchenOptionenUndRahmen();
     void auswahllisteInBeideRichtungen();
     void rasterBearbeitenTastenUndNeueZeilen();
+    void ueberlagerteListeInSchmalerSpalte();
     void entladenSchliesstDasUnterfenster();
     void meldungenEinstellungenUndModaleFenster();
 
@@ -271,6 +272,25 @@ void Ansichten::rasterBearbeitenTastenUndNeueZeilen() {
     QCOMPARE(tabelle->selectionModel()->selectedRows().size(), 2);
     form_->gitter.SetColWidth(1, 0);
     QVERIFY(tabelle->isColumnHidden(0));
+}
+
+// A choice box laid over a column narrower than its entries stays wide enough to show them.
+void Ansichten::ueberlagerteListeInSchmalerSpalte() {
+    auto* ansicht = bereich_->findChild<gui::Formularansicht*>();
+    QVERIFY(ansicht);
+    ansicht->Überlagern("comListe", "gitter");
+    auto* liste = Widget<QComboBox>(bereich_, "comListe");
+    auto* tabelle = Widget<QTableView>(bereich_, "gitter");
+    ui::Grid& g = form_->gitter;
+    g.SetColWidth(2, 150);
+    form_->comListe.SetLeft(g.Left() + static_cast<float>(g.ColPos(2)));
+    form_->comListe.SetTop(g.Top() + static_cast<float>(g.RowPos(1)));
+    form_->comListe.SetWidth(static_cast<float>(g.ColWidth(2)));
+    form_->comListe.SetVisible(true);
+    QRect zelle = tabelle->visualRect(tabelle->model()->index(0, 1));
+    QCOMPARE(liste->geometry().left(), zelle.left());
+    QVERIFY(zelle.width() < liste->sizeHint().width());
+    QCOMPARE(liste->width(), liste->sizeHint().width());
 }
 
 void Ansichten::entladenSchliesstDasUnterfenster() {

@@ -9,6 +9,7 @@
 #include "forms/frmKat1/frmKat1.h"
 #include "forms/frmKat2/frmKat2.h"
 #include "forms/frmKat3/frmKat3.h"
+#include "forms/frmKat4/frmKat4.h"
 #include "gui/Auftragspanel.h"
 #include "gui/Bildschirmfotos.h"
 #include "gui/Hauptfenster.h"
@@ -92,6 +93,12 @@ Zwilling ZwillingSpielen(int index, const std::function<void(ui::Form&)>& schrit
     return z;
 }
 
+/// A cell of the grid model typed into, as a click and typing do.
+void Schreiben(ui::Grid& g, int zeile, int spalte, const char* text) {
+    g.Select(zeile, spalte);
+    g.Edit(text);
+}
+
 } // namespace
 
 class Hauptfenster : public QObject {
@@ -105,6 +112,7 @@ private Q_SLOTS:
     void kategorie3MitZweiGebaeudenImRaster();
     void kategorie5MitTastenUndKlicks();
     void kategorie6MitListeUndTabImRaster();
+    void kategorie4MitDenListenImRaster();
     void abbruchLaesstDieRechnungUnveraendert();
     void tabellenpanelSetztDenCursor();
     void tabellenwahlOeffnetDenVorhandenenEintrag();
@@ -402,6 +410,88 @@ void Hauptfenster::kategorie6MitListeUndTabImRaster() {
     QCOMPARE(zeilen, (std::vector<std::string>{"3,5 h|    161,00 €", "123 km|     56,58 €"}));
 }
 
+void Hauptfenster::kategorie4MitDenListenImRaster() {
+    QAction* kategorie4 = nullptr;
+    for (QAction* menü : host_->menuBar()->actions())
+        if (menü->text() == QStringLiteral("&Gebühren")) kategorie4 = menü->menu()->actions().value(3);
+    QVERIFY(kategorie4);
+    QVERIFY(kategorie4->text().endsWith(QStringLiteral("Langgestreckte Anlagen")));
+    QVERIFY(kategorie4->isEnabled());
+    kategorie4->trigger();
+    const char* raster = "GridGebühren";
+    auto* tabelle = W<QTableView>(raster);
+    auto tabZiel = [](QWidget* w) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible());
+        return w;
+    };
+    QCOMPARE(tabZiel(W("CommandLöschen")), W("mskFlächen"));
+    QCOMPARE(tabZiel(W("mskFlächen")), W("chkZuschlag"));
+    QCOMPARE(tabelle->model()->headerData(5, Qt::Horizontal).toString().trimmed(), QStringLiteral("neue GM"));
+    ZelleSchreiben(1, 3, "250", raster);
+    ZelleWählen(1, 7, raster);
+    QTest::keyClick(tabelle, Qt::Key_Tab);
+    QCOMPARE(tabelle->model()->rowCount(), 2);
+    ZelleSchreiben(2, 1, "Flst.Nr. 211", raster);
+    ZelleSchreiben(2, 3, "180", raster);
+    ZelleWählen(2, 5, raster);
+    auto* art = W<QComboBox>("comArt");
+    QVERIFY(art->isVisible());
+    QVERIFY(!W("comKategorie")->isVisible());
+    QVERIFY(tabelle->visualRect(tabelle->model()->index(1, 4)).intersects(art->geometry()));
+    art->setFocus();
+    QTest::keyClick(art, Qt::Key_Down);
+    QCOMPARE(art->currentText(), QStringLiteral("Ortslage"));
+    ZelleWählen(2, 4, raster);
+    QTRY_VERIFY(!art->isVisible());
+    QCOMPARE(tabelle->model()->index(1, 4).data().toString(), QStringLiteral("Ortslage"));
+    auto* seite = W<QComboBox>("comSeitig");
+    QVERIFY(seite->isVisible());
+    QVERIFY2(seite->width() >= seite->sizeHint().width(), "\"Seite 2\" is not cut off in the narrow column");
+    seite->setFocus();
+    QTest::keyClick(seite, Qt::Key_Down);
+    ZelleWählen(2, 7, raster);
+    QTRY_VERIFY(!seite->isVisible());
+    QCOMPARE(tabelle->model()->index(1, 3).data().toString(), QStringLiteral("Seite 2"));
+    Eingeben("mskFlächen", "2");
+    Klicken("chkZuschlag");
+    Klicken("chkVUnterlagen");
+    QCOMPARE(W<QLineEdit>("mskFlächen")->displayText(), QStringLiteral("  2"));
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    std::string json = DokumentAlsJson(*host_->Dokument());
+
+    Zwilling z = ZwillingSpielen(3, [](ui::Form& f) {
+        auto& k = dynamic_cast<frmKat4&>(f);
+        ui::Grid& g = k.GridGebühren;
+        g.SetFocus();
+        Schreiben(g, 1, 3, "250");
+        g.Select(1, 7);
+        g.PressKey(ui::vbKeyTab, 0);
+        Schreiben(g, 2, 1, "Flst.Nr. 211");
+        Schreiben(g, 2, 3, "180");
+        g.Select(2, 5);
+        k.comArt.SetFocus();
+        k.comArt.Choose("Ortslage");
+        g.SetFocus();
+        g.Select(2, 4);
+        k.comSeitig.SetFocus();
+        k.comSeitig.Choose("Seite 2");
+        g.SetFocus();
+        g.Select(2, 7);
+        k.mskFlächen.SetFocus();
+        k.mskFlächen.Type("2");
+        k.chkZuschlag.SetFocus();
+        k.chkZuschlag.Toggle();
+        k.chkVUnterlagen.SetFocus();
+        k.chkVUnterlagen.Toggle();
+    });
+    QCOMPARE(json, z.json);
+    QVERIFY(json.find("Ortslage, Seite 2") != std::string::npos);
+    QVERIFY(json.find("Kovelund_4") != std::string::npos);
+}
+
 void Hauptfenster::abbruchLaesstDieRechnungUnveraendert() {
     std::string vorher = DokumentAlsJson(*host_->Dokument());
     QString summen = host_->Summentext();
@@ -469,8 +559,8 @@ void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
     QCOMPARE(gui::BildschirmfotosAufnehmen(bilder.path()), 0);
     wache.stop();
     QVERIFY2(fragen.isEmpty(), qPrintable(fragen.join(QStringLiteral(", "))));
-    for (const char* bild :
-         {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat3.png", "frmKat5.png", "frmKat6.png"})
+    for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat3.png", "frmKat4.png",
+                             "frmKat5.png", "frmKat6.png"})
         QVERIFY(QFileInfo::exists(bilder.filePath(QString::fromUtf8(bild))));
     QVERIFY2(Fenster().Standardinstanz(1) == nullptr, "the open window goes with the host");
 }

@@ -134,7 +134,6 @@ TEST_F(Kommandozeile, TheDemoNamesTheRunningFeeOnlyOfWindowsThatShowOne) {
                                              "steps": [{"click": "CommandEnde"}]})");
     Ergebnis e = Aufrufen("demo " + (dir / "demo").string() + " --examples " + beispiele.string());
     ASSERT_EQ(e.code, 0) << e.ausgabe;
-    EXPECT_NE(e.ausgabe.find("a-kat2.json                  Gebühr 0,00 €\n"), std::string::npos)
-        << e.ausgabe;
+    EXPECT_NE(e.ausgabe.find("a-kat2.json                  Gebühr 0,00 €\n"), std::string::npos) << e.ausgabe;
     EXPECT_NE(e.ausgabe.find("b-kat5.json                  \n"), std::string::npos) << e.ausgabe;
 }
