@@ -33,6 +33,13 @@ Zeile& Zeile::Breite(int spalte, double zentimeter) {
     return *this;
 }
 
+Zeile& Zeile::Breiten(std::initializer_list<double> zentimeter) {
+    int spalte = 1;
+    for (double breite : zentimeter)
+        Breite(spalte++, breite);
+    return *this;
+}
+
 Zeile& Zeile::Blockbreite(int spalte, double zentimeter, std::optional<int> ausrichtung) {
     schritte_.push_back({Art::Blockbreite, spalte, {}, zentimeter, false, ausrichtung});
     return *this;

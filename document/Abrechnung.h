@@ -6,6 +6,7 @@
 // expense sums grow with them.
 
 #include <deque>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,6 +72,8 @@ public:
     Zeile& KleinerText(int spalte, std::string text, double punkte);
     /// The width of this row's cell in centimetres; its neighbours keep theirs.
     Zeile& Breite(int spalte, double zentimeter);
+    /// The widths of this row's cells from column 1 on.
+    Zeile& Breiten(std::initializer_list<double> zentimeter);
     /// The width, and the alignment when given, of the column's cells from this row to the last.
     Zeile& Blockbreite(int spalte, double zentimeter, std::optional<int> ausrichtung = std::nullopt);
     /// A decimal tab stop in the cell.

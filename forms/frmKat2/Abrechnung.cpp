@@ -28,9 +28,7 @@ Tabellenform Tabellenlayout(bool anteilig) {
 }
 
 void Kopfzeilen(const frmKat2& f, Abrechnung& a) {
-    auto titelbreiten = [](Zeile& zeile) {
-        zeile.Breite(1, 13.5).Breite(2, 0.5).Breite(3, 0.5).Breite(4, 0.5);
-    };
+    auto titelbreiten = [](Zeile& zeile) { zeile.Breiten({13.5, 0.5, 0.5, 0.5}); };
     titelbreiten(a.Neue().Text(1, "Grenzfeststellung und Abmarkungen", true));
     titelbreiten(a.Neue().Text(1, f.TextboxFlst.Text()));
     a.Neue().Text(1, "Tarif- stelle", true).Text(2, "Bezeichnung", true).Breite(3, 1.0).Breite(5, 2.87);

@@ -71,27 +71,17 @@ double Gebäudezeile(Abrechnung& a, const frmKat3& f, int r, Fehlerbereich& fehl
 
 void Brechpunkte(Abrechnung& a, const std::string& text, double punkte) {
     a.Gebühr(frmKat3::Brechpunktzeile, text + " Brechpunkte", "", "", punkte * jeBrechpunkt)
-        .Breite(1, 8.5)
-        .Breite(2, 3.5)
-        .Breite(3, 1.5)
-        .Breite(4, 1.0)
-        .Breite(5, 3.0);
+        .Breiten({8.5, 3.5, 1.5, 1.0, 3.0});
 }
 
 void Auslagenbreiten(Zeile& zeile) {
-    zeile.Breite(1, 1.4).Breite(2, 4.6).Breite(3, 4.5).Breite(4, 3.0).Breite(5, 4.0);
+    zeile.Breiten({1.4, 4.6, 4.5, 3.0, 4.0});
 }
 
 // The expense descriptions follow their tariff items as in the other statements, and the heading
 // above them gets the room of two columns, so that it stays on one line.
 void Auslagenüberschrift(Abrechnung& a) {
-    a.AuslagenÜberschrift()
-        .Blockbreite(2, 4.6, docx::AlignLeft)
-        .Breite(1, 1.4)
-        .Breite(2, 8.6)
-        .Breite(3, 0.5)
-        .Breite(4, 3.0)
-        .Breite(5, 4.0);
+    a.AuslagenÜberschrift().Blockbreite(2, 4.6, docx::AlignLeft).Breiten({1.4, 8.6, 0.5, 3.0, 4.0});
 }
 
 } // namespace

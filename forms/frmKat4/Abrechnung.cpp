@@ -42,11 +42,7 @@ void Abschnittszeile(Abrechnung& a, const Abschnitt& l, double einheiten) {
 }
 
 void Grundgebühr(Abrechnung& a, const Anlagengebühr& g) {
-    a.Neue()
-        .Text(1, "Tarifstelle 10.2 ; Gebührenstaffel 2", true)
-        .Breite(1, 6.7)
-        .Breite(2, 0.3)
-        .Breite(3, 2.0);
+    a.Neue().Text(1, "Tarifstelle 10.2 ; Gebührenstaffel 2", true).Breiten({6.7, 0.3, 2.0});
     a.Leer();
     a.Neue()
         .Text(1, "A. Grundgebühr")
@@ -57,7 +53,7 @@ void Grundgebühr(Abrechnung& a, const Anlagengebühr& g) {
 
 void TeilgebührB(Abrechnung& a, const Anlagengebühr& g) {
     a.Leer();
-    a.Neue().Text(1, "B. Teilgebühr nach Grenzlänge je angefangene 10 m").Breite(1, 5.4).Breite(2, 0.3);
+    a.Neue().Text(1, "B. Teilgebühr nach Grenzlänge je angefangene 10 m").Breiten({5.4, 0.3});
     for (Gelände gelände : reihenfolge) {
         if (!g.MitZeilen(gelände)) continue;
         auto i = static_cast<std::size_t>(gelände);
@@ -72,9 +68,7 @@ void TeilgebührB(Abrechnung& a, const Anlagengebühr& g) {
     }
     a.Neue()
         .Text(1, "Multiplikator:\r\nGroßfläche (1), Feldlage (2), Ortslage (3)")
-        .Breite(1, 8.34)
-        .Breite(2, 0.3)
-        .Breite(3, 0.3);
+        .Breiten({8.34, 0.3, 0.3});
     for (Gelände gelände : reihenfolge) {
         if (!g.MitZeilen(gelände)) continue;
         auto gewicht = static_cast<int>(gelände) + 1;
@@ -89,7 +83,7 @@ void TeilgebührB(Abrechnung& a, const Anlagengebühr& g) {
 }
 
 void Trennstückzeile(Abrechnung& a, const char* text, double anzahl, std::string_view satz, double betrag) {
-    Zeile& zeile = a.Neue().Text(1, text).Breite(1, 5.4).Breite(2, 0.3);
+    Zeile& zeile = a.Neue().Text(1, text).Breiten({5.4, 0.3});
     if (anzahl <= 0) return;
     zeile.Text(4, AlsText(anzahl) + " x " + std::string(satz) + " €")
         .Rechts(4)
@@ -100,7 +94,7 @@ void Trennstückzeile(Abrechnung& a, const char* text, double anzahl, std::strin
 
 void TeilgebührC(Abrechnung& a, const Anlagengebühr& g) {
     a.Leer();
-    a.Neue().Text(1, "C. Teilgebühr je Trennstück").Breite(1, 5.4).Breite(2, 0.3);
+    a.Neue().Text(1, "C. Teilgebühr je Trennstück").Breiten({5.4, 0.3});
     a.Leer();
     Trennstückzeile(a, "mit neuen Grenzmarken", g.mitNeuenGM, g.staffel->satzC1, g.teilgebührC1);
     Trennstückzeile(a, "ohne neue Grenzmarken", g.ohneNeueGM, g.staffel->satzC2, g.teilgebührC2);
@@ -114,8 +108,7 @@ void Zuschlag(Abrechnung& a, const Anlagengebühr& g) {
         .Text(4, "0,2 x " + Betragstext(g.summeB))
         .Rechts(4)
         .Text(5, Betragstext(g.zuschlag))
-        .Breite(1, 5.4)
-        .Breite(2, 0.3)
+        .Breiten({5.4, 0.3})
         .Breite(4, 4.0)
         .Breite(5, 4.5);
 }
@@ -125,19 +118,15 @@ void Flächenberechnungszeile(Abrechnung& a, const Anlagengebühr& g, const std:
     a.Neue()
         .Text(1, feld + " Flächenberechnungen:\r\n", true)
         .Text(5, Betragstext(g.flächenbetrag))
-        .Breite(1, 12.1)
-        .Breite(2, 0.3)
-        .Breite(3, 0.3)
-        .Breite(4, 0.3)
-        .Breite(5, 4.5);
+        .Breiten({12.1, 0.3, 0.3, 0.3, 4.5});
 }
 
 void Auslagenbreiten(Zeile& zeile) {
-    zeile.Rechts(4).Breite(1, 1.4).Breite(2, 4.5).Breite(3, 4.0).Breite(4, 3.3).Breite(5, 4.3);
+    zeile.Rechts(4).Breiten({1.4, 4.5, 4.0, 3.3, 4.3});
 }
 
 void Auslagen(Abrechnung& a, const Anlagengebühr& g, bool unterlagen, bool übernahme) {
-    if (unterlagen || übernahme) a.AuslagenÜberschrift().Breite(1, 1.37).Breite(2, 5.0).Breite(3, 2.7);
+    if (unterlagen || übernahme) a.AuslagenÜberschrift().Breiten({1.37, 5.0, 2.7});
     if (unterlagen)
         Auslagenbreiten(
             a.Auslage("5.3.2", "Vermessungsunterlagen", "je halbem km", "122,71 €", g.unterlagen));

@@ -58,8 +58,7 @@ Abrechnung frmKat6::Aufstellen() {
     Fehlerbereich fehler{modul, "CommandEnde_Click"};
     Abrechnung a(Tabellenform({1.62, 6.87, 2.25, 2.25, 3.0, 0.3}).Rechts(4).Rechts(5).Schriftgröße(10));
     a.Neue()
-        .Breite(1, 7.0)
-        .Breite(2, 1.5)
+        .Breiten({7.0, 1.5})
         .Text(1, "Gebühren nach Zeitaufwand", true)
         .Text(3, "", true)
         .Text(4, "Gebühr", true);
