@@ -59,12 +59,26 @@ std::string Kopfzeile(int nummer) {
 
 } // namespace
 
+std::string Protokollordner(const std::string& komponente, const std::string& bauordner) {
+    namespace fs = std::filesystem;
+    fs::path innen = fs::path(komponente).lexically_relative(bauordner);
+    if (!bauordner.empty() && !innen.empty() && *innen.begin() != "..") return komponente;
+    // The base directory specification ignores a relative XDG_DATA_HOME.
+    const char* daten = std::getenv("XDG_DATA_HOME");
+    if (daten != nullptr && fs::path(daten).is_absolute()) return (fs::path(daten) / "kovelund").string();
+    const char* heim = std::getenv("HOME");
+    if (heim != nullptr && *heim != '\0') return (fs::path(heim) / ".local/share/kovelund").string();
+    return komponente;
+}
+
 std::string Protokolldatei() {
     const char* verzeichnis = std::getenv("KOVELUND_LOG_DIR");
-    std::filesystem::path pfad = verzeichnis != nullptr && *verzeichnis != '\0'
-                                     ? std::filesystem::path(verzeichnis)
-                                     : Komponentenverzeichnis();
-    return (pfad / "VamoVerw.log").string();
+    if (verzeichnis != nullptr && *verzeichnis != '\0')
+        return (std::filesystem::path(verzeichnis) / "VamoVerw.log").string();
+    std::error_code fehler;
+    auto bauordner = std::filesystem::weakly_canonical(KOVELUND_BUILD_DIR, fehler);
+    std::string ordner = Protokollordner(Komponentenverzeichnis().string(), fehler ? "" : bauordner.string());
+    return (std::filesystem::path(ordner) / "VamoVerw.log").string();
 }
 
 int Protokollsätze() {

@@ -46,10 +46,16 @@ double Teilen(double a, double b);
 
 /// Appends one record to "VamoVerw.log": date and time, number, description, line 0, "Ort  : "
 /// modul.prozedur and the empty user line, CR LF line ends, the file opened and closed per record.
-/// The log lies in the directory the component was loaded from, or in $KOVELUND_LOG_DIR. A log that
-/// cannot be written loses the record silently.
+/// The log lies in $KOVELUND_LOG_DIR when that is set, else in the Protokollordner of the directory
+/// the component was loaded from. A log that cannot be written loses the record silently.
 void FehlerProtokollieren(std::string_view modul, std::string_view prozedur, int nummer,
                           std::string_view beschreibung) noexcept;
+
+/// The folder of the error log for a component loaded from the folder `komponente`: that folder itself
+/// when it lies in `bauordner`, the build tree the component was built in; else the user's data
+/// folder $XDG_DATA_HOME/kovelund (~/.local/share/kovelund without it), since an installed program's
+/// folder is no place for a user's files; `komponente` again when there is no home either.
+std::string Protokollordner(const std::string& komponente, const std::string& bauordner);
 
 /// The full path of the error log as FehlerProtokollieren writes it.
 std::string Protokolldatei();

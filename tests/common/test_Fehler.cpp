@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <regex>
+#include <string>
 
 using namespace kovelund;
 
@@ -74,4 +77,64 @@ TEST(Teilen, DivisionByZeroFailsInsteadOfGivingInfinity) {
     } catch (const Fehler& f) {
         EXPECT_EQ(f.Nummer(), 6);
     }
+}
+
+// Sets an environment variable for one test and restores it after.
+class Umgebung {
+public:
+    Umgebung(const char* name, const char* wert) : name_(name) {
+        if (const char* alt = std::getenv(name)) alt_ = alt;
+        Setzen(wert);
+    }
+    ~Umgebung() { Setzen(alt_ ? alt_->c_str() : nullptr); }
+    Umgebung(const Umgebung&) = delete;
+    Umgebung& operator=(const Umgebung&) = delete;
+
+private:
+    void Setzen(const char* wert) {
+        if (wert != nullptr)
+            ::setenv(name_, wert, 1);
+        else
+            ::unsetenv(name_);
+    }
+
+    const char* name_;
+    std::optional<std::string> alt_;
+};
+
+TEST(Protokollordner, BesideAProgramOfTheBuildTreeElseInTheUsersDataFolder) {
+    Umgebung daten{"XDG_DATA_HOME", "/home/vermesser/daten"};
+    Umgebung heim{"HOME", "/home/vermesser"};
+    EXPECT_EQ(Protokollordner("/src/build/release/bin", "/src/build/release"), "/src/build/release/bin");
+    EXPECT_EQ(Protokollordner("/src/build/release", "/src/build/release"), "/src/build/release");
+    EXPECT_EQ(Protokollordner("/usr/bin", "/src/build/release"), "/home/vermesser/daten/kovelund");
+    EXPECT_EQ(Protokollordner("/src/build/release-alt/bin", "/src/build/release"),
+              "/home/vermesser/daten/kovelund")
+        << "a neighbour of the build tree is not inside it";
+    EXPECT_EQ(Protokollordner("/usr/lib/x86_64-linux-gnu", ""), "/home/vermesser/daten/kovelund");
+}
+
+TEST(Protokollordner, WithoutXdgDataHomeTheHomeFolderDecides) {
+    Umgebung heim{"HOME", "/home/vermesser"};
+    {
+        Umgebung daten{"XDG_DATA_HOME", nullptr};
+        EXPECT_EQ(Protokollordner("/usr/bin", "/src/build"), "/home/vermesser/.local/share/kovelund");
+    }
+    {
+        Umgebung daten{"XDG_DATA_HOME", "relativ/daten"};
+        EXPECT_EQ(Protokollordner("/usr/bin", "/src/build"), "/home/vermesser/.local/share/kovelund");
+    }
+    Umgebung daten{"XDG_DATA_HOME", nullptr};
+    Umgebung ohneHeim{"HOME", nullptr};
+    EXPECT_EQ(Protokollordner("/usr/bin", "/src/build"), "/usr/bin");
+}
+
+TEST(Protokolldatei, ATestProgramOfThisBuildLogsBesideItselfUnlessTheVariableSaysOtherwise) {
+    Umgebung ohne{"KOVELUND_LOG_DIR", nullptr};
+    Umgebung daten{"XDG_DATA_HOME", "/home/vermesser/daten"};
+    auto programm = std::filesystem::canonical("/proc/self/exe").parent_path();
+    EXPECT_EQ(std::filesystem::path(Protokolldatei()), programm / "VamoVerw.log");
+
+    Umgebung anders{"KOVELUND_LOG_DIR", "/var/log/kovelund"};
+    EXPECT_EQ(Protokolldatei(), "/var/log/kovelund/VamoVerw.log");
 }
