@@ -83,8 +83,14 @@ int Demo(const fs::path& verzeichnis, const fs::path& beispiele) {
     return 0;
 }
 
+// An installed program finds the scripts in its documentation folder, one of the build tree in the
+// source tree.
 fs::path StandardBeispiele() {
     if (fs::is_directory("examples")) return "examples";
+    std::error_code fehler;
+    fs::path installiert =
+        fs::canonical("/proc/self/exe", fehler).parent_path() / KOVELUND_INSTALLED_EXAMPLES;
+    if (!fehler && fs::is_directory(installiert)) return installiert.lexically_normal();
     return KOVELUND_EXAMPLES_DIR;
 }
 
