@@ -21,6 +21,8 @@ function(kovelund_gzip quelle ziel)
 endfunction()
 kovelund_gzip(${erzeugt}/changelog ${erzeugt}/changelog.gz)
 set(paketdateien ${erzeugt}/changelog.gz)
+install(FILES ${paket}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides
+  RENAME kovelund)
 install(FILES ${erzeugt}/changelog.gz ${paket}/copyright ${PROJECT_SOURCE_DIR}/host/SKRIPT.md
   DESTINATION ${KOVELUND_DOCDIR})
 
@@ -58,6 +60,7 @@ if(KOVELUND_GUI)
     foreach(pixel 16 22 24 32 48 64 128 256)
       set(bild ${erzeugt}/icons/${pixel}x${pixel}/kovelund.png)
       add_custom_command(OUTPUT ${bild}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${erzeugt}/icons/${pixel}x${pixel}
         COMMAND ${RSVG_CONVERT} --width=${pixel} --height=${pixel} --output=${bild} ${paket}/kovelund.svg
         DEPENDS ${paket}/kovelund.svg VERBATIM)
       list(APPEND paketdateien ${bild})
@@ -74,12 +77,16 @@ set(CPACK_PACKAGE_NAME kovelund)
 set(CPACK_PACKAGE_VENDOR "Kovelund")
 set(CPACK_PACKAGE_CONTACT "Kovelund maintainers <${KOVELUND_MAINTAINER_MAIL}>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fees for cadastral surveying work, written into invoices")
-set(CPACK_PACKAGE_DESCRIPTION "Kovelund calculates the fees for cadastral surveying work under a state \
-fee schedule and writes each calculation as a fee-statement table into an invoice document (.docx). \
-It rebuilds the invoice totals and stores them in the invoice record of the office's database.
-.
-The package holds the command line kovelund, the desktop front end kovelund-gui and the component \
-libkovelund with its headers, CMake package and pkg-config file for host applications.")
+# Debian wants the description in lines of at most 80 characters.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Kovelund calculates the fees for cadastral surveying work under a state fee"
+  "schedule and writes each calculation as a fee-statement table into an invoice"
+  "document (.docx). It rebuilds the invoice totals and stores them in the invoice"
+  "record of the office's database."
+  "."
+  "The package holds the command line kovelund, the desktop front end kovelund-gui"
+  "and the component libkovelund with its headers, CMake package and pkg-config"
+  "file for host applications.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_NAME kovelund)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -89,6 +96,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${paket}/triggers)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_SOURCE_GENERATOR "")
