@@ -127,7 +127,7 @@ int main(int argc, char** argv) {
     fs::path beispiele = StandardBeispiele();
     auto* demo = app.add_subcommand("demo", "Write the sample into DIR and play every example script on it.");
     demo->add_option("DIR", demoVerzeichnis, "Directory of the demo (default ./kovelund-demo)");
-    demo->add_option("--examples", beispiele, "Directory of the example scripts");
+    demo->add_option("--examples", beispiele, "Directory of the example scripts")->capture_default_str();
 
     CLI11_PARSE(app, argc, argv);
     try {
