@@ -117,8 +117,10 @@ std::string Zellinhalt(const docx::Table& t, int zeile, int spalte) {
     return text;
 }
 
-void SummentabellePrüfen(const docx::Table& t, const Summen& s, const Auftragskontext& k, int sollZeilen,
-                         std::vector<Befund>& befunde) {
+// The differences of one summary table from what the totals give, cell by cell.
+std::vector<Befund> SummentabelleVergleichen(const docx::Table& t, const Summen& s, const Auftragskontext& k,
+                                             int sollZeilen) {
+    std::vector<Befund> befunde;
     std::map<std::pair<int, int>, std::string> soll;
     for (const Summenzeile& z : Summenzeilen(s, k))
         soll[{z.zeile, z.spalte}] = z.text;
@@ -138,6 +140,22 @@ void SummentabellePrüfen(const docx::Table& t, const Summen& s, const Auftragsk
                                                         Zitat(ist) + ", die Summen ergeben " +
                                                         Zitat(erwartet)});
         }
+    return befunde;
+}
+
+// Of several summary tables the one closest to the totals is taken for the invoice's; the others are
+// reported as extra tables only.
+void SummentabellenPrüfen(const std::vector<docx::Table>& tabellen, const Summen& s, const Auftragskontext& k,
+                          int sollZeilen, std::vector<Befund>& befunde) {
+    if (tabellen.size() > 1)
+        befunde.push_back({"Summentabelle", "Die Rechnung hat " + std::to_string(tabellen.size()) +
+                                                " Summentabellen statt einer"});
+    std::optional<std::vector<Befund>> nächste;
+    for (const docx::Table& t : tabellen) {
+        std::vector<Befund> unterschiede = SummentabelleVergleichen(t, s, k, sollZeilen);
+        if (!nächste || unterschiede.size() < nächste->size()) nächste = std::move(unterschiede);
+    }
+    if (nächste) befunde.insert(befunde.end(), nächste->begin(), nächste->end());
 }
 
 void SummenmarkenPrüfen(const docx::Document& doc, const Summen& s, std::vector<Befund>& befunde) {
@@ -205,12 +223,8 @@ std::vector<Befund> RechnungPrüfen(const Auftragskontext& k) {
     TabellenmarkenPrüfen(doc, befunde);
     std::vector<Anzahlung> anzahlungen = AnzahlungenLesen(k, still);
     int sollZeilen = s.letzteZeile + (anzahlungen.empty() ? 0 : 7 + static_cast<int>(anzahlungen.size()));
-    if (tabellen.summen.size() > 1)
-        befunde.push_back({"Summentabelle", "Die Rechnung hat " + std::to_string(tabellen.summen.size()) +
-                                                " Summentabellen statt einer"});
-    if (!tabellen.summen.empty())
-        SummentabellePrüfen(tabellen.summen.front(), s, k, sollZeilen, befunde);
-    else if (!tabellen.gebühren.empty())
+    SummentabellenPrüfen(tabellen.summen, s, k, sollZeilen, befunde);
+    if (tabellen.summen.empty() && !tabellen.gebühren.empty())
         befunde.push_back({"Summentabelle", "Die Rechnung hat Gebührentabellen, aber keine Summentabelle"});
     SummenmarkenPrüfen(doc, s, befunde);
     ZahlungszielPrüfen(doc, befunde);
