@@ -7,6 +7,7 @@
 #include "host/Ausgabe.h"
 #include "host/Pruefung.h"
 #include "host/Sitzung.h"
+#include "host/Verlauf.h"
 #include "host/Verlaufsbefehle.h"
 #include "host/Vorlage.h"
 #include "platform/dao/Database.h"
@@ -69,6 +70,8 @@ void SummenZeigen(const fs::path& datenbank) {
 int Demo(const fs::path& verzeichnis, const fs::path& beispiele) {
     for (const char* datei : {"Rechnung.docx", "host.sqlite"})
         fs::remove(verzeichnis / datei);
+    // A history of the invoice it replaces would undo into another demo's states.
+    fs::remove_all(Verlauf::Ordner(verzeichnis / "Rechnung.docx"));
     Initialisieren(verzeichnis);
     auto skripte = Beispiele(beispiele);
     if (skripte.empty()) throw Fehler(53, "no example scripts in '" + beispiele.string() + "'");
