@@ -184,7 +184,13 @@ void Verwerfen(const fs::path& ordner, const Verlaufsschritt& schritt) {
 } // namespace
 
 void Verlauf::Sichern(const std::optional<Rechnungsstand>& rechnung, const std::string& anlass) {
-    Stapel stapel = Laden();
+    Stapel stapel;
+    try {
+        stapel = Laden();
+    } catch (const Fehler&) {
+        // A damaged history must not stop the invoice from being saved: it is put aside and begun anew.
+        fs::rename(ordner_ / "verlauf.json", ordner_ / "verlauf.json.defekt");
+    }
     Verlaufsschritt schritt{Aufheben(dokument_, ordner_, stapel.nächste), Jetzt(), anlass, rechnung};
     std::vector<Verlaufsschritt> verworfen = std::move(stapel.vor);
     stapel.vor.clear();

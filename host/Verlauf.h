@@ -58,7 +58,8 @@ public:
 
     /// Keeps the invoice's file as it is now and `rechnung` (the record as it stood before the
     /// calculation) as the newest step back, drops every step forward and the eleventh step back.
-    /// Call it just before saving; a failure (5153) leaves the history as it was.
+    /// Call it just before saving; a failure (75) leaves the history as it was. A history that cannot
+    /// be read is moved aside to verlauf.json.defekt and begun anew.
     void Sichern(const std::optional<Rechnungsstand>& rechnung, const std::string& anlass);
 
     /// Restores the newest step back (the file byte for byte and the record, in the database
@@ -68,7 +69,8 @@ public:
     /// The same in the other direction: restores the newest step forward.
     bool Wiederherstellen(const std::optional<std::filesystem::path>& datenbank = std::nullopt);
 
-    /// The steps back and forward, oldest first.
+    /// The steps back and forward, oldest first. A history that cannot be read throws 75 here, in
+    /// Rückgängig and in Wiederherstellen.
     std::vector<Verlaufsschritt> Zurück() const;
     std::vector<Verlaufsschritt> Vor() const;
 

@@ -1,5 +1,6 @@
 // An invoice's history: calculations undone and redone byte for byte with their invoice record, the
 // branch cut by a new calculation, and the bound of ten steps.
+#include "common/Fehler.h"
 #include "host/Sitzung.h"
 #include "host/Verlauf.h"
 #include "host/Verlaufsbefehle.h"
@@ -117,6 +118,20 @@ TEST_F(VerlaufTest, UndoingTheFirstSaveOfANewFileRemovesItAndRedoBringsItBack) {
     EXPECT_FALSE(fs::exists(datei));
     ASSERT_TRUE(verlauf.Wiederherstellen());
     EXPECT_EQ(Lesen(datei), "neu");
+}
+
+TEST_F(VerlaufTest, ADamagedHistoryIsReportedAndPutAsideByTheNextSave) {
+    const fs::path datei = ordner.Dokumentpfad();
+    fs::create_directories(Verlauf::Ordner(datei));
+    std::ofstream(Verlauf::Ordner(datei) / "verlauf.json") << "{ kaputt";
+    Verlauf verlauf(datei);
+    EXPECT_THROW(verlauf.Zurück(), Fehler);
+    std::ostringstream aus, fehler;
+    EXPECT_THROW(VerlaufGehen(datei, true, std::nullopt, aus, fehler), Fehler);
+
+    Spielen("frmKat6-drei.json");
+    EXPECT_TRUE(fs::exists(Verlauf::Ordner(datei) / "verlauf.json.defekt"));
+    EXPECT_EQ(verlauf.Zurück().size(), 1u);
 }
 
 } // namespace

@@ -128,4 +128,21 @@ TEST_F(Rechnungspruefung, SummeBildenPutsRightWhatItWrites) {
     EXPECT_TRUE(Probleme().empty()) << Texte(Probleme());
 }
 
+// A final invoice lists its order's advance invoices below the summary and stores the remainder.
+TEST_F(Rechnungspruefung, AFinalInvoiceWithItsAdvancesChecksAgainstTheRemainder) {
+    beispiel.db->Execute("UPDATE Rechnung SET Rechnungsart = 4 WHERE ID_Rechnungsnummer = 17");
+    beispiel.Rechnung(17);
+    std::string vorher = Texte(Probleme());
+    EXPECT_NE(vorher.find("Die Summentabelle hat 4 Zeilen, die Summen ergeben 13"), std::string::npos)
+        << vorher;
+    EXPECT_NE(vorher.find("Rechnungsdatensatz Brutto: 28927 Cent, die Summen ergeben -151573 Cent"),
+              std::string::npos)
+        << vorher;
+    SummeBilden(Auftrag().Zahlungsziel);
+    beispiel.Rechnung(17);
+    EXPECT_TRUE(Probleme().empty()) << Texte(Probleme());
+    EXPECT_LT(AlsDouble(beispiel.Gespeichert(17)->Fields("Brutto").Value()), 0)
+        << "the advances exceed this invoice";
+}
+
 } // namespace
