@@ -9,6 +9,7 @@
 #include "gui/QtBackend.h"
 #include "gui/Symbole.h"
 #include "gui/Tabellenpanel.h"
+#include "host/Verlauf.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
@@ -116,6 +117,12 @@ void Hauptfenster::MenüsAnlegen() {
     datei->addSeparator();
     datei->addAction(QStringLiteral("&Beenden"), QKeySequence::Quit, this, &QWidget::close);
 
+    QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
+    rückgängig_ = bearbeiten->addAction(QStringLiteral("&Rückgängig"), QKeySequence::Undo, this,
+                                        [this] { VerlaufSchritt(true); });
+    wiederherstellen_ = bearbeiten->addAction(QStringLiteral("&Wiederherstellen"), QKeySequence::Redo, this,
+                                              [this] { VerlaufSchritt(false); });
+
     QMenu* gebühren = menuBar()->addMenu(QStringLiteral("&Gebühren"));
     for (int i = 0; i < 6; ++i)
         kategorien_[static_cast<std::size_t>(i)] =
@@ -199,14 +206,39 @@ bool Hauptfenster::Speichern() {
 bool Hauptfenster::SpeichernUnter(const std::filesystem::path& datei) {
     if (!dokument_) return false;
     try {
+        if (dokument_->Modified())
+            Verlauf(datei).Sichern(vorher_ ? std::optional(*vorher_) : std::nullopt, "Speichern");
         dokument_->SaveAs(datei);
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Speichern"), QString::fromUtf8(fehler.what()));
         return false;
     }
+    vorher_.reset();
     Merken(datei);
     Aktualisieren();
     return true;
+}
+
+void Hauptfenster::VerlaufSchritt(bool zurück) {
+    if (!dokument_) return;
+    if (FensterOffen()) {
+        QMessageBox::information(this, QStringLiteral("Verlauf"),
+                                 QStringLiteral("Bitte zuerst die offenen Gebührenfenster schließen."));
+        return;
+    }
+    if (!ÄnderungenKlären()) return;
+    const std::filesystem::path datei = dokument_->Path();
+    try {
+        Verlauf verlauf(datei);
+        std::optional<std::filesystem::path> db;
+        if (datenbank_) db = datenbankPfad_;
+        if (zurück ? verlauf.Rückgängig(db) : verlauf.Wiederherstellen(db))
+            dokument_ = docx::Document::Open(datei);
+    } catch (const std::exception& fehler) {
+        QMessageBox::warning(this, QStringLiteral("Verlauf"), QString::fromUtf8(fehler.what()));
+    }
+    vorher_.reset();
+    Aktualisieren();
 }
 
 void Hauptfenster::GebührÖffnen(int index) {
@@ -223,6 +255,9 @@ void Hauptfenster::GebührÖffnen(int index) {
         if (rechnung->Eof())
             throw std::runtime_error("Die Datenbank hat keine Rechnung " +
                                      std::to_string(auftrag_->Rechnung()) + ".");
+        if (!vorher_)
+            vorher_ = std::make_shared<Rechnungsstand>(RechnungsstandLesen(
+                *datenbank_, std::filesystem::absolute(datenbankPfad_), auftrag_->Rechnung()));
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Auftrag"), QString::fromUtf8(fehler.what()));
         return;
@@ -255,6 +290,16 @@ void Hauptfenster::Aktualisieren() {
         kategorien_[static_cast<std::size_t>(i)]->setEnabled(bereit && Fenster().Registriert(i));
     speichern_->setEnabled(dokument_ != nullptr);
     speichernUnter_->setEnabled(dokument_ != nullptr);
+    rückgängig_->setEnabled(false);
+    wiederherstellen_->setEnabled(false);
+    // A history that cannot be read leaves "Rückgängig" on, so that its message says why.
+    if (dokument_) try {
+            Verlauf verlauf(dokument_->Path());
+            rückgängig_->setEnabled(!verlauf.Zurück().empty());
+            wiederherstellen_->setEnabled(!verlauf.Vor().empty());
+        } catch (const std::exception&) {
+            rückgängig_->setEnabled(true);
+        }
     tabellen_->Füllen(dokument_.get());
     summen_->setText(Summentext());
     dateien_->setText(bereit ? Pfad(dokument_->Path()) + QStringLiteral("  ·  ") + Pfad(datenbankPfad_)

@@ -14,6 +14,9 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 
+namespace kovelund {
+struct Rechnungsstand;
+}
 namespace kovelund::dao {
 class Database;
 class Workspace;
@@ -68,12 +71,16 @@ private:
     /// Asks to save unsaved changes; false when the user cancels.
     bool ÄnderungenKlären();
     bool FensterOffen() const;
+    /// "Bearbeiten → Rückgängig" (zurück) or "Wiederherstellen": the invoice's history, one step.
+    void VerlaufSchritt(bool zurück);
 
     KV kv_;
     std::shared_ptr<docx::Document> dokument_;
     std::shared_ptr<dao::Workspace> workspace_;
     std::shared_ptr<dao::Database> datenbank_;
     std::filesystem::path datenbankPfad_;
+    /// The invoice record as it stood before the first calculation since the last save.
+    std::shared_ptr<Rechnungsstand> vorher_;
 
     QMdiArea* bereich_;
     Auftragspanel* auftrag_ = nullptr;
@@ -83,6 +90,8 @@ private:
     QMenu* zuletzt_ = nullptr;
     QAction* speichern_ = nullptr;
     QAction* speichernUnter_ = nullptr;
+    QAction* rückgängig_ = nullptr;
+    QAction* wiederherstellen_ = nullptr;
     std::array<QAction*, 6> kategorien_{};
     bool ohneRückfrage_ = false;
 };

@@ -6,6 +6,7 @@
 #include "component/KV.h"
 #include "forms/Fensterliste.h"
 #include "host/Treiber.h"
+#include "host/Verlauf.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
@@ -52,6 +53,12 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     auto datenbank = workspace->OpenDatabase(auftrag.datenbank.string());
     std::shared_ptr<dao::Recordset> rechnung;
     if (auftrag.rechnung) rechnung = Rechnung(*datenbank, *auftrag.rechnung);
+    // The record as it stands before the calculation writes it, kept in the history when the invoice is
+    // saved.
+    std::optional<Rechnungsstand> vorher;
+    if (auftrag.rechnung)
+        vorher =
+            RechnungsstandLesen(*datenbank, std::filesystem::absolute(auftrag.datenbank), *auftrag.rechnung);
 
     FensterRegistrieren(Fenster());
     // The windows of this session go with it, whichever way it ends, and so does the table choice,
@@ -100,7 +107,9 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     if (!bericht.geschlossen)
         throw SkriptFehler("the window is still open when the steps end; nothing was written");
     if (dokument->Modified()) {
-        dokument->SaveAs(auftrag.ausgabe.empty() ? auftrag.dokument : auftrag.ausgabe);
+        const std::filesystem::path ziel = auftrag.ausgabe.empty() ? auftrag.dokument : auftrag.ausgabe;
+        Verlauf(ziel).Sichern(vorher, "run " + auftrag.skript.filename().string());
+        dokument->SaveAs(ziel);
         bericht.gespeichert = true;
     }
     bericht.protokollsätze = Protokollsätze() - protokollVorher;

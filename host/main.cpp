@@ -1,10 +1,14 @@
-// The kovelund command line: init, run, dump and demo, as a host application plays them.
+// The kovelund command line: init, run, dump, demo, check and the history (history, undo, redo), as a
+// host application plays them.
 
 #include "common/Funktionen.h"
 #include "common/Texte.h"
 #include "common/Variant.h"
 #include "host/Ausgabe.h"
+#include "host/Pruefung.h"
 #include "host/Sitzung.h"
+#include "host/Verlauf.h"
+#include "host/Verlaufsbefehle.h"
 #include "host/Vorlage.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
@@ -66,6 +70,8 @@ void SummenZeigen(const fs::path& datenbank) {
 int Demo(const fs::path& verzeichnis, const fs::path& beispiele) {
     for (const char* datei : {"Rechnung.docx", "host.sqlite"})
         fs::remove(verzeichnis / datei);
+    // A history of the invoice it replaces would undo into another demo's states.
+    fs::remove_all(Verlauf::Ordner(verzeichnis / "Rechnung.docx"));
     Initialisieren(verzeichnis);
     auto skripte = Beispiele(beispiele);
     if (skripte.empty()) throw Fehler(53, "no example scripts in '" + beispiele.string() + "'");
@@ -129,6 +135,32 @@ int main(int argc, char** argv) {
     demo->add_option("DIR", demoVerzeichnis, "Directory of the demo (default ./kovelund-demo)");
     demo->add_option("--examples", beispiele, "Directory of the example scripts")->capture_default_str();
 
+    Prüfauftrag prüfung;
+    auto* check =
+        app.add_subcommand("check", "Check an invoice against the totals of its fee tables (exit 0 clean, "
+                                    "1 findings, 2 unreadable).");
+    check->add_option("DOC", prüfung.dokument, "The invoice (.docx)")->required();
+    check->add_option("--db", prüfung.datenbank, "The host database (default: host.sqlite beside DOC)");
+    check->add_option("--invoice", prüfung.rechnung, "ID_Rechnungsnummer of the invoice record to check");
+    check->add_option("--user", prüfung.benutzer, "ID_Benutzer whose invoice settings apply (default 1)");
+    check->add_flag("--json", prüfung.json, "Print the findings as JSON");
+    check->add_flag("--repair", prüfung.reparieren,
+                    "Rebuild summary, markers, payment target and record; fee tables stay untouched");
+
+    fs::path verlaufDokument;
+    std::optional<fs::path> verlaufDatenbank;
+    auto* history =
+        app.add_subcommand("history", "List the kept states of an invoice that undo and redo restore.");
+    history->add_option("DOC", verlaufDokument, "The invoice (.docx)")->required();
+    auto* undo =
+        app.add_subcommand("undo", "Restore the invoice and its record as they were before the last save.");
+    auto* redo = app.add_subcommand("redo", "Bring back what the last undo replaced.");
+    for (auto* schritt : {undo, redo}) {
+        schritt->add_option("DOC", verlaufDokument, "The invoice (.docx)")->required();
+        schritt->add_option("--db", verlaufDatenbank,
+                            "The host database (default: the one the record came from)");
+    }
+
     CLI11_PARSE(app, argc, argv);
     try {
         if (*init) {
@@ -140,6 +172,12 @@ int main(int argc, char** argv) {
             std::cout << DokumentAlsJson(*docx::Document::Open(dumpDokument)) << '\n';
         } else if (*demo) {
             Demo(demoVerzeichnis, beispiele);
+        } else if (*check) {
+            return RechnungPrüfenBefehl(prüfung, std::cout, std::cerr);
+        } else if (*history) {
+            VerlaufZeigen(verlaufDokument, std::cout);
+        } else if (*undo || *redo) {
+            return VerlaufGehen(verlaufDokument, undo->parsed(), verlaufDatenbank, std::cout, std::cerr);
         }
         return 0;
     } catch (const std::exception& fehler) {

@@ -43,6 +43,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <fstream>
 #include <functional>
 #include <memory>
 
@@ -118,6 +119,7 @@ private Q_SLOTS:
     void tabellenwahlOeffnetDenVorhandenenEintrag();
     void bildschirmfotosFragenNichtNachDemSpeichern();
     void ueberKovelundNenntDieVolleVersion();
+    void rueckgaengigUndWiederherstellenImMenue();
 
 private:
     QWidget* W(const char* name) const;
@@ -580,6 +582,52 @@ void Hauptfenster::ueberKovelundNenntDieVolleVersion() {
     });
     über->trigger();
     QVERIFY2(text.startsWith(QStringLiteral("Kovelund 0.1.0.abc1234")), qPrintable(text));
+}
+
+namespace {
+
+std::string Datei(const fs::path& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+QAction* Menüpunkt(QMainWindow& fenster, const QString& menü, const QString& punkt) {
+    for (QAction* m : fenster.menuBar()->actions())
+        if (m->text() == menü)
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == punkt) return a;
+    qFatal("no menu item %s", qPrintable(punkt));
+}
+
+} // namespace
+
+// A saved calculation is undone from the menu, file and record, and redone again.
+void Hauptfenster::rueckgaengigUndWiederherstellenImMenue() {
+    const std::string vorher = Datei(beispiel_->Rechnung());
+    QAction* rückgängig = Menüpunkt(*host_, QStringLiteral("&Bearbeiten"), QStringLiteral("&Rückgängig"));
+    QAction* wiederherstellen =
+        Menüpunkt(*host_, QStringLiteral("&Bearbeiten"), QStringLiteral("&Wiederherstellen"));
+    QVERIFY(!rückgängig->isEnabled());
+    host_->GebührÖffnen(4);
+    Klicken("chkOrt");
+    Eingeben("MaskEdBoxWert", "380000,4");
+    Klicken("CommandEnde");
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    QVERIFY(host_->Speichern());
+    const std::string gerechnet = Datei(beispiel_->Rechnung());
+    const QString summen = host_->Summentext();
+    QVERIFY(rückgängig->isEnabled());
+
+    rückgängig->trigger();
+    QCOMPARE(Datei(beispiel_->Rechnung()), vorher);
+    QVERIFY(host_->Summentext().contains(QStringLiteral("Brutto 0,00 €")));
+    QVERIFY(DokumentAlsJson(*host_->Dokument()).find("Kovelund_5") == std::string::npos);
+    QVERIFY(!rückgängig->isEnabled());
+
+    wiederherstellen->trigger();
+    QCOMPARE(Datei(beispiel_->Rechnung()), gerechnet);
+    QCOMPARE(host_->Summentext(), summen);
+    QVERIFY(!wiederherstellen->isEnabled());
 }
 
 QTEST_MAIN(Hauptfenster)
