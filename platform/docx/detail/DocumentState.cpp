@@ -1,6 +1,7 @@
 #include "platform/docx/detail/DocumentState.h"
 
 #include "platform/docx/DocxError.h"
+#include "platform/docx/detail/Prefixes.h"
 #include "platform/docx/detail/Xml.h"
 
 #include <algorithm>
@@ -128,6 +129,9 @@ Part& DocumentState::Load(const std::string& name, bool required) {
     if (!part->xml.document_element())
         throw DocxError(error::CorruptFile,
                         "cannot open document '" + path_.string() + "': part '" + name + "' is empty");
+    if (std::string problem = UseMainPrefix(part->xml); !problem.empty())
+        throw DocxError(error::CorruptFile,
+                        "cannot open document '" + path_.string() + "': part '" + name + "': " + problem);
     return *parts_.emplace(key, std::move(part)).first->second;
 }
 
