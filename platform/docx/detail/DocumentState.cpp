@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace kovelund::docx::detail {
 
@@ -44,8 +45,10 @@ struct StringWriter : pugi::xml_writer {
     }
 };
 
-std::string Serialize(const pugi::xml_document& xml) {
+// `expected` (the size as read) reserves the text at once instead of growing a large part by copies.
+std::string Serialize(const pugi::xml_document& xml, std::size_t expected) {
     StringWriter writer;
+    writer.text.reserve(expected + expected / 8);
     for (pugi::xml_node n : xml.children()) {
         if (Is(n, "kovelund-trash")) continue;
         n.print(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
@@ -55,8 +58,10 @@ std::string Serialize(const pugi::xml_document& xml) {
 
 int MaxIdIn(pugi::xml_node root, const char* element, const char* attribute) {
     int max = 0;
-    for (pugi::xpath_node found : root.select_nodes((std::string("//") + element).c_str()))
-        max = std::max(max, found.node().attribute(attribute).as_int(0));
+    ForEachElement(root, [&](pugi::xml_node n, const char* name, int) {
+        if (name[0] == element[0] && std::strcmp(name, element) == 0)
+            max = std::max(max, n.attribute(attribute).as_int(0));
+    });
     return max;
 }
 
@@ -118,10 +123,10 @@ Part& DocumentState::Load(const std::string& name, bool required) {
     if (!package_.Has(name) && required)
         throw DocxError(error::CorruptFile,
                         "cannot open document '" + path_.string() + "': missing part '" + name + "'");
-    std::string bytes = package_.Read(name, budget_);
+    part->source = package_.Read(name, budget_);
     unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
     pugi::xml_parse_result result =
-        part->xml.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+        part->xml.load_buffer_inplace(part->source.data(), part->source.size(), options, pugi::encoding_utf8);
     if (!result)
         throw DocxError(error::CorruptFile,
                         "cannot open document '" + path_.string() + "': malformed XML in part '" + name +
@@ -164,14 +169,9 @@ void DocumentState::CheckComments() {
     commentIndex_.Build(body_, comments);
     commentGeneration_ = generation_;
     lastCommentId_ = commentIndex_.MaxId();
-    pugi::xpath_node_set references = body_.select_nodes(".//w:commentReference");
-    for (pugi::xpath_node r : references) {
-        int id = r.node().attribute("w:id").as_int(-1);
-        if (!comments.find_child_by_attribute("w:comment", "w:id", std::to_string(id).c_str()))
-            throw DocxError(error::CorruptFile, "cannot open document '" + path_.string() +
-                                                    "': comment mark " + std::to_string(id) +
-                                                    " has no comment");
-    }
+    if (int id = commentIndex_.Unmatched(); id != -1)
+        throw DocxError(error::CorruptFile, "cannot open document '" + path_.string() + "': comment mark " +
+                                                std::to_string(id) + " has no comment");
 }
 
 void DocumentState::Changed(Part& part) {
@@ -213,7 +213,8 @@ const std::vector<pugi::xml_node>& DocumentState::Tables() {
 std::string DocumentState::PartXml(const std::string& name) {
     if (!parts_.count(Lower(name)) && !package_.Has(name))
         throw DocxError(error::NoSuchMember, "document '" + path_.string() + "' has no part '" + name + "'");
-    return Serialize(Load(name, true).xml);
+    Part& part = Load(name, true);
+    return Serialize(part.xml, part.source.size());
 }
 
 std::string DocumentState::Bytes() {
@@ -222,9 +223,9 @@ std::string DocumentState::Bytes() {
     for (auto& [key, part] : parts_) {
         if (!part->dirty) continue;
         if (part->added)
-            added.emplace_back(part->name, Serialize(part->xml));
+            added.emplace_back(part->name, Serialize(part->xml, part->source.size()));
         else
-            changed[part->name] = Serialize(part->xml);
+            changed[part->name] = Serialize(part->xml, part->source.size());
     }
     return package_.Write(changed, added, DeflateLevel);
 }

@@ -24,6 +24,8 @@ namespace kovelund::docx::detail {
 /// One XML part of the package, parsed once; `dirty` parts are serialised on saving.
 struct Part {
     std::string name;
+    /// The part's bytes as read: parsed in place, so the tree's names and texts point into them.
+    std::string source;
     pugi::xml_document xml;
     bool dirty = false;
     bool added = false;

@@ -49,6 +49,7 @@ std::string UseMainPrefix(pugi::xml_document& xml) {
     for (pugi::xml_attribute a : root.attributes()) {
         std::string_view name = a.name();
         bool main = std::string_view(a.value()) == MainNamespace;
+        if (name == "xmlns:w") continue;
         if (main && name == "xmlns") {
             aliases.mainIsDefault = true;
         } else if (main && name.starts_with("xmlns:")) {
