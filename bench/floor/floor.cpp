@@ -11,6 +11,7 @@
 #include <unistd.h>
 #include <zip.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>

@@ -28,10 +28,10 @@ bool Is(pugi::xml_node node, const char* name);
 /// deep, and a fraction of an XPath query's or a hand-written walk's cost on a large body.
 template <typename Visit> void ForEachElement(pugi::xml_node root, Visit&& visit) {
     struct Walker : pugi::xml_tree_walker {
-        Visit& visit;
-        explicit Walker(Visit& v) : visit(v) {}
+        Visit& visitor;
+        explicit Walker(Visit& v) : visitor(v) {}
         bool for_each(pugi::xml_node& n) override {
-            if (n.type() == pugi::node_element) visit(n, n.name(), depth());
+            if (n.type() == pugi::node_element) visitor(n, n.name(), depth());
             return true;
         }
     } walker{visit};
