@@ -2,6 +2,7 @@
 
 #include "platform/docx/DocxError.h"
 #include "platform/docx/detail/Prefixes.h"
+#include "platform/docx/detail/TableGrid.h"
 #include "platform/docx/detail/Xml.h"
 
 #include <algorithm>
@@ -56,9 +57,10 @@ std::string Serialize(const pugi::xml_document& xml, std::size_t expected) {
     return writer.text;
 }
 
-int MaxIdIn(pugi::xml_node root, const char* element, const char* attribute) {
+// Over the whole part, the trash of deleted content included, so that no id of it is given again.
+int MaxIdIn(pugi::xml_node part, const char* element, const char* attribute) {
     int max = 0;
-    ForEachElement(root, [&](pugi::xml_node n, const char* name, int) {
+    ForEachElement(part.root(), [&](pugi::xml_node n, const char* name, int) {
         if (name[0] == element[0] && std::strcmp(name, element) == 0)
             max = std::max(max, n.attribute(attribute).as_int(0));
     });
@@ -210,7 +212,28 @@ const std::vector<pugi::xml_node>& DocumentState::Tables() {
     return tables_;
 }
 
+void DocumentState::WidthsChanged(pugi::xml_node table) {
+    // Width changes alone cannot give a cell back its lack of a width, so a table found stale since
+    // the last of them needs no second look.
+    bool onlyWidthsSince = generation_ == widthsGeneration_ + 1;
+    widthsGeneration_ = generation_;
+    bool stale = std::find(staleGrids_.begin(), staleGrids_.end(), table) != staleGrids_.end();
+    if (stale && onlyWidthsSince) return;
+    if (!GridFollowsWidths(table))
+        RebuildGrid(table);
+    else if (!stale)
+        staleGrids_.push_back(table);
+}
+
+// Deleted tables stay in the trash element, so a stale entry is always a valid node.
+void DocumentState::RebuildStaleGrids() {
+    for (pugi::xml_node table : staleGrids_)
+        if (Attached(table)) RebuildGrid(table);
+    staleGrids_.clear();
+}
+
 std::string DocumentState::PartXml(const std::string& name) {
+    RebuildStaleGrids();
     if (!parts_.count(Lower(name)) && !package_.Has(name))
         throw DocxError(error::NoSuchMember, "document '" + path_.string() + "' has no part '" + name + "'");
     Part& part = Load(name, true);
@@ -218,6 +241,7 @@ std::string DocumentState::PartXml(const std::string& name) {
 }
 
 std::string DocumentState::Bytes() {
+    RebuildStaleGrids();
     std::map<std::string, std::string> changed;
     std::vector<std::pair<std::string, std::string>> added;
     for (auto& [key, part] : parts_) {
