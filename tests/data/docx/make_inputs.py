@@ -1,5 +1,6 @@
 #!/usr/bin/python3
 """Writes the hand-built test documents of the document engine (run from this folder)."""
+import os
 import zipfile
 
 W = 'xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"'
@@ -162,6 +163,7 @@ def foreign():
         return (f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?><{w}comments {declarations}>'
                 f'<{w}comment {w}id="1" {w}author="Fremd"><{w}p><{w}r><{w}t>0</{w}t></{w}r></{w}p></{w}comment></{w}comments>')
 
+    os.makedirs('fremd', exist_ok=True)
     main_ns = 'http://schemas.openxmlformats.org/wordprocessingml/2006/main'
     for name, w, declarations in (('fremd/ns0.docx', 'ns0:', f'xmlns:ns0="{main_ns}"'),
                                   ('fremd/standardnamensraum.docx', '', f'xmlns="{main_ns}" xmlns:x="{main_ns}"')):
