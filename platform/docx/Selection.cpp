@@ -159,7 +159,7 @@ void Selection::CellsSetWidth(double points, int rule) {
                                                  " is not supported");
     for (Node c : cells)
         SetCellWidth(N(c), Twips(points));
-    RebuildGrid(TableOf(N(cells.front())));
+    doc_->WidthsChanged(TableOf(N(cells.front())));
     doc_->Changed();
 }
 

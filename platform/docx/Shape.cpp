@@ -57,11 +57,18 @@ bool InFallback(pugi::xml_node node) {
     return false;
 }
 
+// Floating DrawingML shapes, and VML shapes directly in a w:pict.
+bool IsShape(pugi::xml_node n, std::string_view name) {
+    if (name == "wp:anchor") return true;
+    return (name == "v:shape" || name == "v:rect" || name == "v:roundrect") && Is(n.parent(), "w:pict");
+}
+
 std::vector<pugi::xml_node> AllShapes(pugi::xml_node body) {
     std::vector<pugi::xml_node> shapes;
-    for (pugi::xpath_node s :
-         body.select_nodes(".//wp:anchor | .//w:pict/v:shape | .//w:pict/v:rect | .//w:pict/v:roundrect"))
-        if (!InFallback(s.node())) shapes.push_back(s.node());
+    ForEachElement(body, [&](pugi::xml_node n, const char* name, int) {
+        if ((name[0] == 'w' && name[1] == 'p') || name[0] == 'v')
+            if (IsShape(n, name) && !InFallback(n)) shapes.push_back(n);
+    });
     return shapes;
 }
 

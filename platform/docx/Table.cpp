@@ -205,7 +205,7 @@ docx::Range Cell::Range() const {
 void Cell::SetWidth(double points, int rule) {
     CheckWidth(points, rule, "Cell.SetWidth");
     SetCellWidth(N(cell_), Twips(points));
-    RebuildGrid(TableOf(N(cell_)));
+    doc_->WidthsChanged(TableOf(N(cell_)));
     doc_->Changed();
 }
 
@@ -237,7 +237,7 @@ void Column::SetWidth(double points, int rule) {
     CheckWidth(points, rule, "Column.SetWidth");
     for (Node cell : ColumnCells(N(table_), index_))
         SetCellWidth(N(cell), Twips(points));
-    RebuildGrid(N(table_));
+    doc_->WidthsChanged(N(table_));
     doc_->Changed();
 }
 

@@ -3,6 +3,8 @@
 #include "platform/docx/detail/Xml.h"
 
 #include <algorithm>
+#include <cstring>
+#include <unordered_set>
 
 namespace kovelund::docx::detail {
 
@@ -28,48 +30,49 @@ int IdOf(pugi::xml_node marker) {
     return marker.attribute("w:id").as_int(-1);
 }
 
-void Record(pugi::xml_node n, std::uint32_t ordinal, Walked& walked) {
-    if (Is(n, "w:commentRangeStart"))
+enum class Kind { Other, Block, Start, End, Reference };
+
+// The walk meets every element of the body, so names are told apart by their first characters
+// before any whole comparison.
+Kind KindOf(const char* name) {
+    if (name[0] != 'w' || name[1] != ':') return Kind::Other;
+    const char* local = name + 2;
+    if (local[0] == 't')
+        return std::strcmp(local, "tc") == 0 || std::strcmp(local, "tbl") == 0 ? Kind::Block : Kind::Other;
+    if (local[0] != 'c' || std::strncmp(local, "comment", 7) != 0) return Kind::Other;
+    if (std::strcmp(local + 7, "RangeStart") == 0) return Kind::Start;
+    if (std::strcmp(local + 7, "RangeEnd") == 0) return Kind::End;
+    return std::strcmp(local + 7, "Reference") == 0 ? Kind::Reference : Kind::Other;
+}
+
+void Record(pugi::xml_node n, Kind kind, std::uint32_t ordinal, Walked& walked) {
+    if (kind == Kind::Start)
         walked.starts.try_emplace(IdOf(n), Mark{n, ordinal});
-    else if (Is(n, "w:commentRangeEnd"))
+    else if (kind == Kind::End)
         walked.ends.try_emplace(IdOf(n), Mark{n, ordinal});
-    else if (Is(n, "w:commentReference"))
+    else if (kind == Kind::Reference)
         walked.references.try_emplace(IdOf(n), Mark{n.parent(), ordinal});
 }
 
-// A pre-order walk without recursion: the body of a damaged file may nest arbitrarily deep.
 Walked WalkBody(pugi::xml_node body) {
     Walked walked;
-    std::vector<std::size_t> open;
+    std::vector<std::pair<std::size_t, int>> open; // blocks not yet left, with their depth
     std::uint32_t ordinal = 0;
-    auto close = [&](pugi::xml_node n) {
-        if (!open.empty() && walked.blocks[open.back()].node == n) {
-            walked.blocks[open.back()].last = ordinal - 1;
-            open.pop_back();
-        }
+    auto closeTo = [&](int depth) {
+        for (; !open.empty() && open.back().second >= depth; open.pop_back())
+            walked.blocks[open.back().first].last = ordinal - 1;
     };
-    pugi::xml_node n = body.first_child();
-    while (n) {
-        if (n.type() == pugi::node_element) {
-            if (Is(n, "w:tc") || Is(n, "w:tbl")) {
-                open.push_back(walked.blocks.size());
-                walked.blocks.push_back({n, ordinal, ordinal});
-            }
-            Record(n, ordinal, walked);
-            ++ordinal;
+    ForEachElement(body, [&](pugi::xml_node n, const char* name, int depth) {
+        closeTo(depth);
+        Kind kind = KindOf(name);
+        if (kind == Kind::Block) {
+            open.emplace_back(walked.blocks.size(), depth);
+            walked.blocks.push_back({n, ordinal, ordinal});
         }
-        if (n.first_child()) {
-            n = n.first_child();
-            continue;
-        }
-        close(n);
-        while (n && n != body && !n.next_sibling()) {
-            n = n.parent();
-            close(n);
-        }
-        if (!n || n == body) break;
-        n = n.next_sibling();
-    }
+        Record(n, kind, ordinal, walked);
+        ++ordinal;
+    });
+    closeTo(0);
     return walked;
 }
 
@@ -80,13 +83,16 @@ void CommentIndex::Build(pugi::xml_node body, pugi::xml_node comments) {
     byId_.clear();
     attached_.clear();
     maxId_ = -1;
+    unmatched_ = -1;
     Walked walked = WalkBody(body);
+    std::unordered_set<int> known;
     for (const auto* marks : {&walked.starts, &walked.ends, &walked.references})
         for (const auto& [id, mark] : *marks)
             maxId_ = std::max(maxId_, id);
     for (pugi::xml_node c : comments.children("w:comment")) {
         int id = c.attribute("w:id").as_int(-1);
         maxId_ = std::max(maxId_, id);
+        known.insert(id);
         if (byId_.count(id)) continue;
         auto find = [&](const std::unordered_map<int, Mark>& marks) {
             auto found = marks.find(id);
@@ -100,6 +106,12 @@ void CommentIndex::Build(pugi::xml_node body, pugi::xml_node comments) {
         byId_[id] = 0;
         ordered_.push_back({id, c, start.node, end.node, reference.node, from.ordinal, to.ordinal});
     }
+    std::uint32_t firstUnmatched = UINT32_MAX;
+    for (const auto& [id, mark] : walked.references)
+        if (!known.count(id) && mark.ordinal < firstUnmatched) {
+            firstUnmatched = mark.ordinal;
+            unmatched_ = id;
+        }
     std::stable_sort(ordered_.begin(), ordered_.end(),
                      [](const CommentPlace& a, const CommentPlace& b) { return a.first < b.first; });
     for (std::size_t k = 0; k < ordered_.size(); ++k) {

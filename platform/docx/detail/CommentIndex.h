@@ -34,12 +34,15 @@ public:
     const std::vector<std::size_t>& Attached(pugi::xml_node cellOrTable) const;
     /// The largest id among comments and markers, -1 without any.
     int MaxId() const { return maxId_; }
+    /// The id of the first comment mark in the body whose comment is missing; -1 when none is.
+    int Unmatched() const { return unmatched_; }
 
 private:
     std::vector<CommentPlace> ordered_;
     std::unordered_map<int, std::size_t> byId_;
     std::unordered_map<pugi::xml_node_struct*, std::vector<std::size_t>> attached_;
     int maxId_ = -1;
+    int unmatched_ = -1;
 };
 
 } // namespace kovelund::docx::detail

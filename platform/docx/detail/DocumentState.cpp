@@ -1,10 +1,13 @@
 #include "platform/docx/detail/DocumentState.h"
 
 #include "platform/docx/DocxError.h"
+#include "platform/docx/detail/Prefixes.h"
+#include "platform/docx/detail/TableGrid.h"
 #include "platform/docx/detail/Xml.h"
 
 #include <algorithm>
 #include <cctype>
+#include <cstring>
 
 namespace kovelund::docx::detail {
 
@@ -43,8 +46,10 @@ struct StringWriter : pugi::xml_writer {
     }
 };
 
-std::string Serialize(const pugi::xml_document& xml) {
+// `expected` (the size as read) reserves the text at once instead of growing a large part by copies.
+std::string Serialize(const pugi::xml_document& xml, std::size_t expected) {
     StringWriter writer;
+    writer.text.reserve(expected + expected / 8);
     for (pugi::xml_node n : xml.children()) {
         if (Is(n, "kovelund-trash")) continue;
         n.print(writer, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
@@ -52,10 +57,13 @@ std::string Serialize(const pugi::xml_document& xml) {
     return writer.text;
 }
 
-int MaxIdIn(pugi::xml_node root, const char* element, const char* attribute) {
+// Over the whole part, the trash of deleted content included, so that no id of it is given again.
+int MaxIdIn(pugi::xml_node part, const char* element, const char* attribute) {
     int max = 0;
-    for (pugi::xpath_node found : root.select_nodes((std::string("//") + element).c_str()))
-        max = std::max(max, found.node().attribute(attribute).as_int(0));
+    ForEachElement(part.root(), [&](pugi::xml_node n, const char* name, int) {
+        if (name[0] == element[0] && std::strcmp(name, element) == 0)
+            max = std::max(max, n.attribute(attribute).as_int(0));
+    });
     return max;
 }
 
@@ -117,10 +125,10 @@ Part& DocumentState::Load(const std::string& name, bool required) {
     if (!package_.Has(name) && required)
         throw DocxError(error::CorruptFile,
                         "cannot open document '" + path_.string() + "': missing part '" + name + "'");
-    std::string bytes = package_.Read(name, budget_);
+    part->source = package_.Read(name, budget_);
     unsigned options = pugi::parse_default | pugi::parse_declaration | pugi::parse_ws_pcdata_single;
     pugi::xml_parse_result result =
-        part->xml.load_buffer(bytes.data(), bytes.size(), options, pugi::encoding_utf8);
+        part->xml.load_buffer_inplace(part->source.data(), part->source.size(), options, pugi::encoding_utf8);
     if (!result)
         throw DocxError(error::CorruptFile,
                         "cannot open document '" + path_.string() + "': malformed XML in part '" + name +
@@ -128,6 +136,9 @@ Part& DocumentState::Load(const std::string& name, bool required) {
     if (!part->xml.document_element())
         throw DocxError(error::CorruptFile,
                         "cannot open document '" + path_.string() + "': part '" + name + "' is empty");
+    if (std::string problem = UseMainPrefix(part->xml); !problem.empty())
+        throw DocxError(error::CorruptFile,
+                        "cannot open document '" + path_.string() + "': part '" + name + "': " + problem);
     return *parts_.emplace(key, std::move(part)).first->second;
 }
 
@@ -160,14 +171,9 @@ void DocumentState::CheckComments() {
     commentIndex_.Build(body_, comments);
     commentGeneration_ = generation_;
     lastCommentId_ = commentIndex_.MaxId();
-    pugi::xpath_node_set references = body_.select_nodes(".//w:commentReference");
-    for (pugi::xpath_node r : references) {
-        int id = r.node().attribute("w:id").as_int(-1);
-        if (!comments.find_child_by_attribute("w:comment", "w:id", std::to_string(id).c_str()))
-            throw DocxError(error::CorruptFile, "cannot open document '" + path_.string() +
-                                                    "': comment mark " + std::to_string(id) +
-                                                    " has no comment");
-    }
+    if (int id = commentIndex_.Unmatched(); id != -1)
+        throw DocxError(error::CorruptFile, "cannot open document '" + path_.string() + "': comment mark " +
+                                                std::to_string(id) + " has no comment");
 }
 
 void DocumentState::Changed(Part& part) {
@@ -206,21 +212,44 @@ const std::vector<pugi::xml_node>& DocumentState::Tables() {
     return tables_;
 }
 
+void DocumentState::WidthsChanged(pugi::xml_node table) {
+    // Width changes alone cannot give a cell back its lack of a width, so a table found stale since
+    // the last of them needs no second look.
+    bool onlyWidthsSince = generation_ == widthsGeneration_ + 1;
+    widthsGeneration_ = generation_;
+    bool stale = std::find(staleGrids_.begin(), staleGrids_.end(), table) != staleGrids_.end();
+    if (stale && onlyWidthsSince) return;
+    if (!GridFollowsWidths(table))
+        RebuildGrid(table);
+    else if (!stale)
+        staleGrids_.push_back(table);
+}
+
+// Deleted tables stay in the trash element, so a stale entry is always a valid node.
+void DocumentState::RebuildStaleGrids() {
+    for (pugi::xml_node table : staleGrids_)
+        if (Attached(table)) RebuildGrid(table);
+    staleGrids_.clear();
+}
+
 std::string DocumentState::PartXml(const std::string& name) {
+    RebuildStaleGrids();
     if (!parts_.count(Lower(name)) && !package_.Has(name))
         throw DocxError(error::NoSuchMember, "document '" + path_.string() + "' has no part '" + name + "'");
-    return Serialize(Load(name, true).xml);
+    Part& part = Load(name, true);
+    return Serialize(part.xml, part.source.size());
 }
 
 std::string DocumentState::Bytes() {
+    RebuildStaleGrids();
     std::map<std::string, std::string> changed;
     std::vector<std::pair<std::string, std::string>> added;
     for (auto& [key, part] : parts_) {
         if (!part->dirty) continue;
         if (part->added)
-            added.emplace_back(part->name, Serialize(part->xml));
+            added.emplace_back(part->name, Serialize(part->xml, part->source.size()));
         else
-            changed[part->name] = Serialize(part->xml);
+            changed[part->name] = Serialize(part->xml, part->source.size());
     }
     return package_.Write(changed, added, DeflateLevel);
 }

@@ -24,6 +24,8 @@ namespace kovelund::docx::detail {
 /// One XML part of the package, parsed once; `dirty` parts are serialised on saving.
 struct Part {
     std::string name;
+    /// The part's bytes as read: parsed in place, so the tree's names and texts point into them.
+    std::string source;
     pugi::xml_document xml;
     bool dirty = false;
     bool added = false;
@@ -57,6 +59,10 @@ public:
     void Changed(Part& part);
     /// Records a change of the main part.
     void Changed() { Changed(*main_); }
+    /// Rebuilds a table's grid after its widths changed: at once when the grid depends on more than
+    /// the widths, else once before the document is written, so a run of width changes costs one.
+    /// Callers record the change with Changed() right after.
+    void WidthsChanged(pugi::xml_node table);
     std::uint64_t Generation() const { return generation_; }
 
     /// The comment index for the current state of the document.
@@ -75,6 +81,7 @@ private:
     std::optional<std::string> RelationshipTarget(const std::string& relsOf, const std::string& typeSuffix);
     void CheckMainPart();
     void CheckComments();
+    void RebuildStaleGrids();
 
     std::filesystem::path path_;
     Package package_;
@@ -90,6 +97,8 @@ private:
     std::vector<pugi::xml_node> tables_;
     std::uint64_t tableGeneration_ = 0;
     int lastCommentId_ = -1;
+    std::vector<pugi::xml_node> staleGrids_;
+    std::uint64_t widthsGeneration_ = 0;
 };
 
 /// Part names: "/word/x.xml" and "word/x.xml" name the same entry; a relationship target is

@@ -74,7 +74,7 @@ Package::Package(std::string bytes, std::string name)
     zip_error_init(&error);
     SourceOwner source{zip_source_buffer_create(archive_->bytes.data(), archive_->bytes.size(), 0, &error)};
     if (!source) Corrupt(name_, zip_error_strerror(&error));
-    archive_->zip = zip_open_from_source(source.get(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+    archive_->zip = zip_open_from_source(source.get(), ZIP_RDONLY, &error);
     if (!archive_->zip) {
         int code = zip_error_code_zip(&error);
         zip_error_fini(&error);
@@ -190,38 +190,38 @@ std::string ReadFile(const std::filesystem::path& path) {
     return bytes;
 }
 
-void WriteAtomically(const std::filesystem::path& target, const std::string& bytes) {
+void WriteAtomically(const std::filesystem::path& target, const std::string& bytes, const SaveCalls& calls) {
     std::filesystem::path dir =
         target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
     std::string pattern =
         (dir / std::string(1, '.').append(target.filename().string()).append(".XXXXXX")).string();
-    int fd = ::mkstemp(pattern.data());
+    int fd = calls.create(pattern.data());
     if (fd < 0)
         SaveFailed(target.string(),
                    std::string("cannot create a temporary file (") + std::strerror(errno) + ")");
-    auto abandon = [&](const std::string& problem) {
-        ::close(fd);
+    auto abandon = [&](const std::string& problem, bool open) {
+        int saved = errno;
+        if (open) ::close(fd);
         ::unlink(pattern.c_str());
-        SaveFailed(target.string(), problem + " (" + std::strerror(errno) + ")");
+        SaveFailed(target.string(), problem + " (" + std::strerror(saved) + ")");
     };
     std::size_t done = 0;
     while (done < bytes.size()) {
-        ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
+        ssize_t written = calls.write(fd, bytes.data() + done, bytes.size() - done);
         if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) abandon("cannot write the temporary file");
+        if (written == 0) errno = ENOSPC;
+        if (written <= 0) abandon("cannot write the temporary file", true);
         done += static_cast<std::size_t>(written);
     }
     struct stat old;
     ::fchmod(fd, ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-    if (::fsync(fd) != 0) abandon("cannot flush the temporary file");
-    if (::close(fd) != 0) {
-        ::unlink(pattern.c_str());
-        SaveFailed(target.string(), "cannot close the temporary file");
-    }
-    if (::rename(pattern.c_str(), target.c_str()) != 0) {
-        int saved = errno;
-        ::unlink(pattern.c_str());
-        SaveFailed(target.string(), std::string("cannot replace the file (") + std::strerror(saved) + ")");
+    if (calls.flush(fd) != 0) abandon("cannot flush the temporary file", true);
+    if (::close(fd) != 0) abandon("cannot close the temporary file", false);
+    if (calls.rename(pattern.c_str(), target.c_str()) != 0) abandon("cannot replace the file", false);
+    // The rename itself lasts only once the folder is flushed too.
+    if (int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY); folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
     }
 }
 

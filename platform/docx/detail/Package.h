@@ -2,7 +2,11 @@
 // The zip seam: the one place that knows the archive library. Entries are read out once; on saving,
 // changed entries are deflated anew and all others copied with their compressed bytes, in order.
 
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -15,7 +19,8 @@ namespace kovelund::docx::detail {
 class Package {
 public:
     /// Reads the archive's directory from the file's bytes; not a zip or a damaged directory throws
-    /// 5792 naming `name`.
+    /// 5792 naming `name`. Entries are checked (length, CRC) as they are read, not all up front, so
+    /// that a flaw in an entry the document does not need refuses nothing.
     Package(std::string bytes, std::string name);
     ~Package();
     Package(const Package&) = delete;
@@ -41,9 +46,19 @@ private:
     std::string name_;
 };
 
+/// The system calls of a save; tests replace them to fail each step as a full disk, a read-only or a
+/// vanished folder would.
+struct SaveCalls {
+    int (*create)(char* pattern) = ::mkstemp;
+    ssize_t (*write)(int fd, const void* data, std::size_t size) = ::write;
+    int (*flush)(int fd) = ::fsync;
+    int (*rename)(const char* from, const char* to) = ::rename;
+};
+
 /// Writes `bytes` to a temporary file beside `target`, flushes it and renames it over `target`;
 /// on failure removes the temporary file, leaves `target` as it was and throws 5153.
-void WriteAtomically(const std::filesystem::path& target, const std::string& bytes);
+void WriteAtomically(const std::filesystem::path& target, const std::string& bytes,
+                     const SaveCalls& calls = {});
 
 /// Reads a whole file; throws 5792 naming it when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);

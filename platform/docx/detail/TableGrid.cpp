@@ -171,4 +171,16 @@ void RebuildGrid(pugi::xml_node table) {
     WriteGrid(table, edges);
 }
 
+bool GridFollowsWidths(pugi::xml_node table) {
+    for (pugi::xml_node row : RowsOf(table)) {
+        pugi::xml_node trPr = row.child("w:trPr");
+        if (Value(trPr, "w:gridBefore") > 0 &&
+            std::string_view(trPr.child("w:wBefore").attribute("w:type").value()) != "dxa")
+            return false;
+        for (pugi::xml_node cell : CellsOf(row))
+            if (OwnWidth(cell) == 0) return false;
+    }
+    return true;
+}
+
 } // namespace kovelund::docx::detail

@@ -22,5 +22,8 @@ void SetCellWidth(pugi::xml_node cell, int twips);
 /// Rebuilds w:tblGrid, gridSpan, gridBefore/After with wBefore/wAfter and the table width from the
 /// cells' widths; a cell without a width in twips keeps the width its grid columns gave it.
 void RebuildGrid(pugi::xml_node table);
+/// Whether the grid follows from the widths alone: every cell has its width in twips and every row
+/// its leading gap, so a rebuild after several width changes equals one after each.
+bool GridFollowsWidths(pugi::xml_node table);
 
 } // namespace kovelund::docx::detail

@@ -23,6 +23,21 @@ inline Node R(pugi::xml_node node) {
 }
 bool Is(pugi::xml_node node, const char* name);
 
+/// Calls `visit(element, name, depth)` for every element below `root` in document order (depth 0
+/// for its children). pugixml's own walk: no recursion, as a damaged part may nest arbitrarily
+/// deep, and a fraction of an XPath query's or a hand-written walk's cost on a large body.
+template <typename Visit> void ForEachElement(pugi::xml_node root, Visit&& visit) {
+    struct Walker : pugi::xml_tree_walker {
+        Visit& visitor;
+        explicit Walker(Visit& v) : visitor(v) {}
+        bool for_each(pugi::xml_node& n) override {
+            if (n.type() == pugi::node_element) visitor(n, n.name(), depth());
+            return true;
+        }
+    } walker{visit};
+    root.traverse(walker);
+}
+
 /// Schema orders of the property containers the engine writes into.
 extern const std::initializer_list<const char*> ParagraphPropertyOrder;
 extern const std::initializer_list<const char*> RunPropertyOrder;

@@ -1,5 +1,6 @@
 #!/usr/bin/python3
 """Writes the hand-built test documents of the document engine (run from this folder)."""
+import os
 import zipfile
 
 W = 'xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main"'
@@ -146,8 +147,65 @@ def styled():
                                   ('word/document.xml', document(f'{table}<w:p/>'))])
 
 
+def foreign():
+    """Documents as other programs write them: the main part at another path in an archive whose headers
+    disagree on a time, the main namespace bound to ns0, or made the default namespace. Each has a
+    paragraph, a table with a commented cell and a paragraph of two runs."""
+    def body(w):
+        cell_ = (f'<{w}tc><{w}p><{w}commentRangeStart {w}id="1"/><{w}r><{w}t>12,50 €</{w}t></{w}r>'
+                 f'<{w}commentRangeEnd {w}id="1"/><{w}r><{w}commentReference {w}id="1"/></{w}r></{w}p></{w}tc>')
+        table = (f'<{w}tbl><{w}tblPr><{w}tblW {w}w="2835" {w}type="dxa"/></{w}tblPr><{w}tblGrid><{w}gridCol {w}w="2835"/>'
+                 f'</{w}tblGrid><{w}tr>{cell_}</{w}tr></{w}tbl>')
+        return (f'<{w}body><{w}p><{w}r><{w}t>Erster Absatz</{w}t></{w}r></{w}p>{table}'
+                f'<{w}p><{w}r><{w}t xml:space="preserve">Zweiter </{w}t></{w}r><{w}r><{w}t>Absatz</{w}t></{w}r></{w}p></{w}body>')
+
+    def notes(w, declarations):
+        return (f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?><{w}comments {declarations}>'
+                f'<{w}comment {w}id="1" {w}author="Fremd"><{w}p><{w}r><{w}t>0</{w}t></{w}r></{w}p></{w}comment></{w}comments>')
+
+    os.makedirs('fremd', exist_ok=True)
+    main_ns = 'http://schemas.openxmlformats.org/wordprocessingml/2006/main'
+    for name, w, declarations in (('fremd/ns0.docx', 'ns0:', f'xmlns:ns0="{main_ns}"'),
+                                  ('fremd/standardnamensraum.docx', '', f'xmlns="{main_ns}" xmlns:x="{main_ns}"')):
+        xml = f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?><{w}document {declarations}>{body(w)}</{w}document>'
+        if not w:  # attributes need a prefix even where elements take the default namespace
+            xml = xml.replace(' id=', ' x:id=').replace(' w=', ' x:w=').replace(' type=', ' x:type=')
+        comment_xml = notes(w, declarations)
+        if not w:
+            comment_xml = comment_xml.replace(' id=', ' x:id=').replace(' author=', ' x:author=')
+        write(name, [('[Content_Types].xml', TYPES.format(extra=COMMENTS_TYPE)), ('_rels/.rels', RELS),
+                     ('word/_rels/document.xml.rels', DOC_RELS), ('word/document.xml', xml),
+                     ('word/comments.xml', comment_xml)])
+    moved = {'[Content_Types].xml': TYPES.format(extra=COMMENTS_TYPE).replace('/word/', '/inhalt/'),
+             '_rels/.rels': RELS.replace('word/document.xml', 'inhalt/haupt.xml'),
+             'inhalt/_rels/haupt.xml.rels': DOC_RELS.replace('comments.xml', 'notizen.xml'),
+             'inhalt/haupt.xml': f'<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:document {W}>{body("w:")}</w:document>',
+             'inhalt/notizen.xml': notes('w:', W)}
+    write('fremd/anderer_pfad.docx', list(moved.items()))
+    # The first entry's local header gives another time than the directory, as some writers leave it.
+    with open('fremd/anderer_pfad.docx', 'r+b') as f:
+        f.seek(10)
+        f.write((0x6553).to_bytes(2, 'little'))
+
+
+def damaged_entries():
+    """Archives whose directory is sound but one entry is not: a wrong checksum, a wrong length."""
+    for name, offset, value in (('bad/pruefsumme.docx', 16, 0x12345678), ('bad/laenge.docx', 24, 10)):
+        write(name, [('[Content_Types].xml', TYPES.format(extra='')), ('_rels/.rels', RELS), ('word/document.xml', EMPTY)])
+        with open(name, 'rb') as f:
+            data = bytearray(f.read())
+        central = data.rfind(b'PK\x01\x02')
+        local = int.from_bytes(data[central + 42:central + 46], 'little')
+        data[central + offset:central + offset + 4] = value.to_bytes(4, 'little')
+        data[local + offset - 2:local + offset + 2] = value.to_bytes(4, 'little')
+        with open(name, 'wb') as f:
+            f.write(data)
+
+
 if __name__ == '__main__':
     good()
     bad()
     row_marked()
     styled()
+    foreign()
+    damaged_entries()

@@ -1,9 +1,14 @@
 #include "Testdokumente.h"
 #include "platform/docx/DocxError.h"
+#include "platform/docx/detail/Package.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
 #include <fstream>
 #include <sstream>
 
@@ -37,6 +42,8 @@ TEST(Document, RejectsEveryBrokenFileWithItsNameAndProblem) {
         {"bad/kaputte_kommentare.docx", "malformed XML in part 'word/comments.xml'"},
         {"bad/kommentar_fehlt.docx", "comment mark 3 has no comment"},
         {"bad/strict.docx", "Strict OOXML documents are not supported"},
+        {"bad/pruefsumme.docx", "part 'word/document.xml' is damaged"},
+        {"bad/laenge.docx", "part 'word/document.xml' is damaged"},
         {"gibt_es_nicht.docx", "cannot read the file"},
     };
     for (const auto& fall : fälle) {
@@ -97,6 +104,108 @@ TEST(Document, AFailedSaveLeavesTheFileAsItWas) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
               1);
     std::filesystem::remove_all(dir);
+}
+
+TEST(Document, ReadsAndEditsDocumentsOtherProgramsWrote) {
+    // Main part at another path (headers disagreeing on a time), main namespace as ns0, as default.
+    for (const char* datei : {"fremd/anderer_pfad.docx", "fremd/ns0.docx", "fremd/standardnamensraum.docx"}) {
+        SCOPED_TRACE(datei);
+        auto doc = Öffnen(datei);
+        ASSERT_EQ(doc->Comments().Count(), 1);
+        Table t = doc->Tables().Item(1);
+        EXPECT_EQ(t.Cell(1, 1).Range().Comments().Item(1).Text(), "0");
+        EXPECT_EQ(doc->Content().Text(), "Erster Absatz\r12,50 €\r\a\r\aZweiter Absatz\r");
+        t.Cell(1, 1).Range().InsertAfter(" neu");
+        doc->Comments().Add(t.Cell(1, 1).Range(), "19");
+        auto wieder = Wieder(*doc);
+        EXPECT_EQ(wieder->Content().Text(), "Erster Absatz\r12,50 € neu\r\a\r\aZweiter Absatz\r");
+        ASSERT_EQ(wieder->Comments().Count(), 2);
+        EXPECT_EQ(wieder->Tables().Item(1).Cell(1, 1).Range().Comments().Count(), 2);
+    }
+    EXPECT_NE(Öffnen("fremd/anderer_pfad.docx")->PartXml("inhalt/haupt.xml").find("Erster Absatz"),
+              std::string::npos);
+}
+
+namespace {
+
+// A disk that is full after its first 512 bytes: writes up to there, then fails.
+ssize_t VolleFestplatte(int fd, const void* data, std::size_t size) {
+    off_t schon = ::lseek(fd, 0, SEEK_CUR);
+    if (schon >= 512) {
+        errno = ENOSPC;
+        return -1;
+    }
+    return ::write(fd, data, std::min<std::size_t>(size, 512 - static_cast<std::size_t>(schon)));
+}
+
+} // namespace
+
+TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
+    using kovelund::docx::detail::SaveCalls;
+    SaveCalls voll, schreibgeschützt, flushFehler, ordnerWeg;
+    voll.write = VolleFestplatte;
+    schreibgeschützt.create = [](char*) {
+        errno = EROFS;
+        return -1;
+    };
+    flushFehler.flush = [](int) {
+        errno = EIO;
+        return -1;
+    };
+    ordnerWeg.rename = [](const char*, const char*) {
+        errno = ENOENT;
+        return -1;
+    };
+    const std::pair<SaveCalls, const char*> fälle[] = {
+        {voll, "cannot write the temporary file (No space left on device)"},
+        {schreibgeschützt, "cannot create a temporary file (Read-only file system)"},
+        {flushFehler, "cannot flush the temporary file (Input/output error)"},
+        {ordnerWeg, "cannot replace the file (No such file or directory)"},
+    };
+    auto dir =
+        std::filesystem::temp_directory_path() / ("kovelund-docx-fehler-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(Datei("vorlage.docx"), dir / "r.docx",
+                               std::filesystem::copy_options::overwrite_existing);
+    auto doc = Document::Open(dir / "r.docx");
+    doc->Content().InsertAfter(std::string(4000, 'x'));
+    ASSERT_GT(doc->Bytes().size(), 1024u);
+    for (const auto& [calls, meldung] : fälle) {
+        SCOPED_TRACE(meldung);
+        try {
+            kovelund::docx::detail::WriteAtomically(dir / "r.docx", doc->Bytes(), calls);
+            ADD_FAILURE() << "saved";
+        } catch (const DocxError& e) {
+            EXPECT_EQ(e.Nummer(), error::SaveFailed);
+            EXPECT_NE(std::string(e.what()).find(meldung), std::string::npos) << e.what();
+        }
+        EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+        EXPECT_EQ(
+            std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
+            1);
+    }
+    // A real limit on file size: the kernel refuses the write as a full disk would.
+    auto alterSignal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit alt{};
+    ::getrlimit(RLIMIT_FSIZE, &alt);
+    rlimit klein = alt;
+    klein.rlim_cur = 1024;
+    ::setrlimit(RLIMIT_FSIZE, &klein);
+    EXPECT_THROW(doc->Save(), DocxError);
+    ::setrlimit(RLIMIT_FSIZE, &alt);
+    std::signal(SIGXFSZ, alterSignal);
+    EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
+              1);
+    EXPECT_TRUE(doc->Modified());
+    // The folder vanishes while the document is open.
+    std::filesystem::remove_all(dir);
+    try {
+        doc->Save();
+        ADD_FAILURE() << "saved into a vanished folder";
+    } catch (const DocxError& e) {
+        EXPECT_NE(std::string(e.what()).find("No such file or directory"), std::string::npos) << e.what();
+    }
 }
 
 TEST(Document, BookmarksAreNamedPlacesAndTheirListSettingsDoNothing) {
