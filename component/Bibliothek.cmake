@@ -12,6 +12,8 @@ if(KOVELUND_GUI)
   target_link_libraries(kovelund PRIVATE kovelund_ansichten)
   target_compile_definitions(kovelund PRIVATE KOVELUND_FENSTER)
 endif()
+# KV.h is C++20; a host that links the package gets the standard with it.
+target_compile_features(kovelund INTERFACE cxx_std_20)
 kovelund_headers(kovelund component/Export.h component/KV.h component/kovelund.h common/Fehler.h common/Variant.h)
 set_target_properties(kovelund PROPERTIES
   CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON
