@@ -5,7 +5,6 @@
 #include "Gast.h"
 #include "Probe.h"
 
-#include <X11/Xlib.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -17,6 +16,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+
+// Xlib defines Bool and Status as macros, which Qt's headers must not see.
+#include <X11/Xlib.h>
 
 namespace {
 
