@@ -36,7 +36,8 @@ public:
     /// Loads the user's TempDoc record into the order context and shows the calculator window of
     /// `Index` (0 to 5; any other index opens nothing). Never fails: every failing step is written
     /// to the error log ("Rechnung", "Show") and the next step runs. `Rechnung` is a
-    /// dao::Recordset on the invoice, or empty.
+    /// dao::Recordset on the invoice, or empty. In libkovelund the window is a Qt window placed by
+    /// `hWndMDI` (see kovelund.h); when the process can show none, the log says why and nothing opens.
     void Show(std::int16_t Index, const Variant& Rechnung, std::int32_t hWndMDI);
     /// Does nothing.
     void Aktualisieren();
