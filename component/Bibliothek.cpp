@@ -4,11 +4,16 @@
 #include "component/KV.h"
 #include "component/kovelund.h"
 #include "forms/Fensterliste.h"
+#ifdef KOVELUND_FENSTER
+#include "gui/Fenstersystem.h"
+#endif
 #include "platform/dao/Workspace.h"
 #include "platform/docx/Document.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 
 struct kovelund_kv {
     std::unique_ptr<kovelund::KV> kv;
@@ -19,11 +24,35 @@ namespace {
 
 using namespace kovelund;
 
-// A host that loads the library may call Show at once, so the windows are known from then on.
+// A host that loads the library may call Show at once, so the windows are known from then on, and
+// they are shown by Qt: a library user never gets the headless backend.
+#ifdef KOVELUND_FENSTER
+void Bereitstellen() {
+    gui::FenstersystemBereitstellen();
+}
+void Laufen() {
+    gui::LaufenBisGeschlossen();
+}
+#else
+void Bereitstellen() {
+    throw Fehler(fehlernummer::UngültigerAufruf, "cannot show a calculator window: built without windows");
+}
+void Laufen() {}
+#endif
+
 const bool fensterBekannt = [] {
     FensterRegistrieren(Fenster());
+    Fenster().SetBereitstellung(Bereitstellen);
     return true;
 }();
+
+// The window handle as Show takes it: X11 window ids have 29 bits, the type keeps 32.
+std::int32_t Fensterkennung(std::uintptr_t hwnd) {
+    if (hwnd > std::numeric_limits<std::uint32_t>::max())
+        throw Fehler(fehlernummer::Überlauf,
+                     "cannot show a window in " + std::to_string(hwnd) + ": the handle exceeds 32 bits");
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(hwnd));
+}
 
 // Runs one call of the C entry: errors become the returned number and the handle's description.
 template <class Aufruf> int Ausführen(kovelund_kv* kv, Aufruf&& aufruf) {
@@ -105,8 +134,10 @@ int kovelund_kv_get_number(kovelund_kv* kv, const char* property, double* value)
     });
 }
 
-int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, int hwnd_mdi) {
+int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, uintptr_t hwnd_mdi) {
     return Ausführen(kv, [&](KV& k) {
+        std::int32_t eltern = Fensterkennung(hwnd_mdi);
+        if (index >= 0 && index < Fensterregister::Anzahl) Fenster().Bereitstellen();
         Variant rechnung;
         if (invoice > 0) {
             if (!Auftrag().NeueAbfrage)
@@ -115,8 +146,26 @@ int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, int hwnd_mdi) {
             rechnung = Auftrag().NeueAbfrage->OpenRecordset(
                 "SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = " + std::to_string(invoice));
         }
-        k.Show(AlsInteger(static_cast<double>(index)), rechnung, hwnd_mdi);
+        k.Show(AlsInteger(static_cast<double>(index)), rechnung, eltern);
     });
+}
+
+int kovelund_kv_set_finished(kovelund_kv* kv, kovelund_finished finished, void* user_data) {
+    return Ausführen(kv, [&](KV& k) {
+        if (finished == nullptr) return k.SetAbschluss({});
+        k.SetAbschluss([finished, user_data](std::int16_t index, bool geschrieben) {
+            finished(user_data, index, geschrieben ? 1 : 0);
+        });
+    });
+}
+
+int kovelund_run_until_closed(void) {
+    try {
+        Laufen();
+        return 0;
+    } catch (const Fehler& fehler) {
+        return fehler.Nummer();
+    }
 }
 
 int kovelund_kv_save_document(kovelund_kv* kv) {

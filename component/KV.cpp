@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace kovelund {
 
@@ -167,6 +168,18 @@ Variant KV::VamoWorkspace() const {
 }
 void KV::SetVamoWorkspace(const Variant& Wert) {
     Auftrag().VamoWorkspace = Umgewandelt("VamoWorkspace", Wert, Objekt<dao::Workspace>);
+}
+
+KV::~KV() {
+    SetAbschluss({});
+}
+
+void KV::SetAbschluss(Abschluss abschluss) {
+    if (beobachtung_ != 0) Fenster().NichtMehrBeobachten(std::exchange(beobachtung_, 0));
+    if (!abschluss) return;
+    beobachtung_ = Fenster().Beobachten([abschluss = std::move(abschluss)](int index, bool geschrieben) {
+        abschluss(static_cast<std::int16_t>(index), geschrieben);
+    });
 }
 
 std::unique_ptr<KV> ObjektErzeugen(std::string_view kennung) {

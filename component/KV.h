@@ -6,6 +6,7 @@
 #include "component/Export.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,10 +23,21 @@ namespace kovelund {
 /// other value fails with 13. Reads return the field as a Variant of its type.
 class KOVELUND_EXPORT KV {
 public:
+    /// Told when a calculator window unloads: its `Index`, and whether "&OK" closed it with the
+    /// statement written (the document then has unsaved changes), so the host saves or refreshes.
+    using Abschluss = std::function<void(std::int16_t Index, bool Geschrieben)>;
+
+    KV() = default;
+    /// Ends this instance's observation of the windows.
+    ~KV();
+    KV(const KV&) = delete;
+    KV& operator=(const KV&) = delete;
+
     /// Loads the user's TempDoc record into the order context and shows the calculator window of
     /// `Index` (0 to 5; any other index opens nothing). Never fails: every failing step is written
     /// to the error log ("Rechnung", "Show") and the next step runs. `Rechnung` is a
-    /// dao::Recordset on the invoice, or empty.
+    /// dao::Recordset on the invoice, or empty. In libkovelund the window is a Qt window placed by
+    /// `hWndMDI` (see kovelund.h); when the process can show none, the log says why and nothing opens.
     void Show(std::int16_t Index, const Variant& Rechnung, std::int32_t hWndMDI);
     /// Does nothing.
     void Aktualisieren();
@@ -60,6 +72,13 @@ public:
     void SetDatenbankPfad(const std::string& Wert);
     Variant VamoWorkspace() const;
     void SetVamoWorkspace(const Variant& Wert);
+
+    /// Calls `abschluss` each time a calculator window of the process unloads, from now on and as
+    /// long as this instance lives; replaces the one set before, an empty one ends it.
+    void SetAbschluss(Abschluss abschluss);
+
+private:
+    int beobachtung_ = 0;
 };
 
 /// Creates a class of the component by its identifier, project name first ("Kovelund.KV"); any

@@ -6,6 +6,7 @@
 #include "component/Export.h"
 
 #include <stddef.h>
+#include <stdint.h>
 
 #ifdef __cplusplus
 extern "C" {
@@ -35,11 +36,29 @@ KOVELUND_EXPORT int kovelund_kv_get_number(kovelund_kv* kv, const char* property
 
 /* KV.Show. With invoice > 0 the invoice record "SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = "
  * invoice is opened on NeueAbfrage and handed over; a failure to open it is returned and nothing is
- * shown. Show itself never fails: its failures go to the error log. */
-KOVELUND_EXPORT int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, int hwnd_mdi);
+ * shown. Show itself never fails: its failures go to the error log.
+ *
+ * The window is a real one: in a process with a QApplication it is a sub-window of the host's
+ * QMdiArea when hwnd_mdi is the native id of that area (QWidget::winId), a child of any other native
+ * window (an X11 window id of another toolkit or process), a top-level window for 0. A process
+ * without a Qt application gets one on the first call (see kovelund_run_until_closed). When no
+ * window can be shown (no display, or an application object that is not a QApplication) index 0
+ * to 5 returns 5 with the reason and nothing is shown. A hwnd_mdi beyond 32 bits returns 6. */
+KOVELUND_EXPORT int kovelund_kv_show(kovelund_kv* kv, int index, int invoice, uintptr_t hwnd_mdi);
 KOVELUND_EXPORT int kovelund_kv_aktualisieren(kovelund_kv* kv);
 /* Saves the document set as Doc to its file. */
 KOVELUND_EXPORT int kovelund_kv_save_document(kovelund_kv* kv);
+
+/* Told when a calculator window unloads: the index Show took, and 1 when "&OK" closed it with the
+ * statement written (the document then has unsaved changes, so the host saves it), else 0. */
+typedef void (*kovelund_finished)(void* user_data, int index, int wrote_statement);
+/* Calls finished for every window that unloads while this handle lives; NULL ends it. */
+KOVELUND_EXPORT int kovelund_kv_set_finished(kovelund_kv* kv, kovelund_finished finished, void* user_data);
+
+/* For a host without a Qt event loop: runs the window system's events until no calculator window is
+ * open and returns 0; returns at once when none is. A host running a Qt event loop of its own needs
+ * no call; on a GLib main loop see the README's section on embedding. */
+KOVELUND_EXPORT int kovelund_run_until_closed(void);
 
 /* The description of the last failure on this handle, "" when the last call succeeded. */
 KOVELUND_EXPORT const char* kovelund_kv_last_error(const kovelund_kv* kv);

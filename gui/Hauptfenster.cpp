@@ -70,8 +70,8 @@ Hauptfenster::Hauptfenster() : bereich_(new QMdiArea(this)) {
     dateien_ = new QLabel(this);
     statusBar()->addWidget(dateien_, 1);
     statusBar()->addPermanentWidget(summen_);
-    if (auto* backend = dynamic_cast<QtBackend*>(&ui::CurrentBackend()))
-        connect(backend, &QtBackend::FensterEntladen, this, [this] { Aktualisieren(); });
+    // A host learns of a finished window as every host of the component does.
+    kv_.SetAbschluss([this](std::int16_t, bool) { Aktualisieren(); });
     Aktualisieren();
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace kovelund {
 namespace {
 
@@ -86,6 +89,39 @@ TEST_F(FensterregisterTest, RegistrationRules) {
     EXPECT_EQ(zähler[4].entladen, 1);
     EXPECT_EQ(fenster.Standardinstanz(4), nullptr);
     EXPECT_FALSE(fenster.Registriert(4));
+}
+
+TEST_F(FensterregisterTest, ObserversHearEachUnloadOnce) {
+    std::vector<std::pair<int, bool>> gehört;
+    int nummer =
+        fenster.Beobachten([&](int index, bool geschrieben) { gehört.emplace_back(index, geschrieben); });
+    fenster.Zeigen(1);
+    fenster.Zeigen(3);
+    EXPECT_TRUE(fenster.EinesOffen());
+    fenster.Standardinstanz(1)->Unload();
+    fenster.Standardinstanz(3)->Unload();
+    EXPECT_FALSE(fenster.EinesOffen());
+    EXPECT_EQ(gehört, (std::vector<std::pair<int, bool>>{{1, false}, {3, false}}))
+        << "a window without \"&OK\" and without a document wrote nothing";
+
+    fenster.NichtMehrBeobachten(nummer);
+    fenster.Zeigen(1);
+    fenster.Standardinstanz(1)->Unload();
+    EXPECT_EQ(gehört.size(), 2u);
+}
+
+TEST_F(FensterregisterTest, AFailedProvisionShowsNothing) {
+    int bereitgestellt = 0;
+    fenster.SetBereitstellung([&] {
+        if (++bereitgestellt > 1) throw Fehler(fehlernummer::UngültigerAufruf, "no display");
+    });
+    fenster.Zeigen(6);
+    EXPECT_EQ(bereitgestellt, 0) << "an index without a window needs no window system";
+    fenster.Zeigen(2);
+    fenster.Standardinstanz(2)->Unload();
+    EXPECT_THROW(fenster.Zeigen(2), Fehler);
+    EXPECT_EQ(fenster.Standardinstanz(2), nullptr);
+    EXPECT_EQ(zähler[2].erzeugt, 1);
 }
 
 } // namespace

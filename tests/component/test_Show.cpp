@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 namespace kovelund {
 namespace {
@@ -208,6 +209,26 @@ TEST_F(ShowTest, ShowTwiceWhileTheWindowIsOpen) {
     EXPECT_EQ(zähler[2].erzeugt, 2);
     EXPECT_EQ(zähler[2].mehrwertsteuersatzBeimLaden, 7);
     EXPECT_EQ(protokoll.Sätze(), 0);
+}
+
+TEST_F(ShowTest, TheFinishHookLivesWithItsInstance) {
+    std::vector<std::int16_t> fertig;
+    {
+        KV andere;
+        andere.SetAbschluss([&](std::int16_t index, bool geschrieben) {
+            fertig.push_back(index);
+            EXPECT_FALSE(geschrieben) << "no \"&OK\", no document";
+        });
+        kv.Show(4, Variant(), 0);
+        Fenster().Standardinstanz(4)->Unload();
+        andere.SetAbschluss(
+            [&](std::int16_t index, bool) { fertig.push_back(static_cast<std::int16_t>(index + 10)); });
+        kv.Show(2, Variant(), 0);
+        Fenster().Standardinstanz(2)->Unload();
+    }
+    kv.Show(2, Variant(), 0);
+    Fenster().Standardinstanz(2)->Unload();
+    EXPECT_EQ(fertig, (std::vector<std::int16_t>{4, 12})) << "replaced once, ended with its KV";
 }
 
 } // namespace
