@@ -3,6 +3,7 @@
 // area, the job's facts, the invoice's tables, and the invoice totals in the status bar.
 
 #include "component/KV.h"
+#include "gui/Rechnungsstand.h"
 
 #include <QMainWindow>
 #include <array>
@@ -25,6 +26,7 @@ class Document;
 namespace kovelund::gui {
 
 class Auftragspanel;
+class Seitenansicht;
 class Tabellenpanel;
 
 class Hauptfenster : public QMainWindow {
@@ -51,6 +53,9 @@ public:
     QMdiArea* Bereich() const noexcept { return bereich_; }
     Auftragspanel* Auftrag() const noexcept { return auftrag_; }
     Tabellenpanel* Tabellen() const noexcept { return tabellen_; }
+    Seitenansicht* Seite() const noexcept { return seite_; }
+    /// Writes the invoice as the page preview shows it to a PDF file; a failure is reported.
+    bool PdfExportieren(const std::filesystem::path& datei);
     docx::Document* Dokument() const noexcept { return dokument_.get(); }
     /// The totals of the invoice record as the status bar shows them.
     QString Summentext() const;
@@ -65,8 +70,16 @@ private:
     void Merken(const std::filesystem::path& datei);
     /// Title, menus, tables and totals after anything changed.
     void Aktualisieren();
-    /// Asks to save unsaved changes; false when the user cancels.
+    /// The page preview after a window finished: shown anew and at the table just written.
+    void SeiteNachführen();
+    /// Asks to save unsaved changes; false when the user cancels. "Nein" discards them.
     bool ÄnderungenKlären();
+    /// Puts the invoice records back as they were when the invoice was opened or last saved.
+    void Verwerfen();
+    /// Lets the user pick the invoice record from the database's list.
+    void RechnungWählen();
+    /// Whether the totals may go to record `id`: it is the invoice's record, or the user agrees.
+    bool DatensatzBestätigen(int id);
     bool FensterOffen() const;
 
     KV kv_;
@@ -74,15 +87,20 @@ private:
     std::shared_ptr<dao::Workspace> workspace_;
     std::shared_ptr<dao::Database> datenbank_;
     std::filesystem::path datenbankPfad_;
+    Rechnungsstand stand_;
+    /// The record the invoice's totals went to last (0: none yet).
+    int datensatz_ = 0;
 
     QMdiArea* bereich_;
     Auftragspanel* auftrag_ = nullptr;
     Tabellenpanel* tabellen_ = nullptr;
+    Seitenansicht* seite_ = nullptr;
     QLabel* summen_ = nullptr;
     QLabel* dateien_ = nullptr;
     QMenu* zuletzt_ = nullptr;
     QAction* speichern_ = nullptr;
     QAction* speichernUnter_ = nullptr;
+    QAction* pdf_ = nullptr;
     std::array<QAction*, 6> kategorien_{};
     bool ohneRückfrage_ = false;
 };
