@@ -73,8 +73,8 @@ Hauptfenster::Hauptfenster() : bereich_(new QMdiArea(this)) {
         connect(
             backend, &QtBackend::FensterEntladen, this,
             [this] {
-                Aktualisieren();
                 SeiteNachführen();
+                Aktualisieren();
             },
             Qt::QueuedConnection);
     Aktualisieren();
@@ -381,6 +381,14 @@ bool Hauptfenster::DatensatzBestätigen(int id) {
 void Hauptfenster::OhneSpeichernSchließen() {
     ohneRückfrage_ = true;
     close();
+}
+
+void Hauptfenster::changeEvent(QEvent* ereignis) {
+    QMainWindow::changeEvent(ereignis);
+    // A closing sub-window puts back the mark it found when it opened; the invoice's own state wins.
+    bool geändert = dokument_ && dokument_->Modified();
+    if (ereignis->type() == QEvent::ModifiedChange && isWindowModified() != geändert)
+        setWindowModified(geändert);
 }
 
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {

@@ -62,6 +62,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
 
 private:
     void MenüsAnlegen();

@@ -11,6 +11,7 @@
 #include "totals/VV_WordAuto.h"
 
 #include <QHeaderView>
+#include <QTimer>
 #include <exception>
 #include <map>
 
@@ -93,8 +94,12 @@ void Tabellenpanel::Doppelklick(QTreeWidgetItem* eintrag) {
     int kategorie = eintrag->data(0, kategorieRolle).toInt();
     if (kategorie == 0 || !öffnen_) return;
     int nummer = eintrag->data(0, eintragRolle).toInt();
-    CursorSetzen(eintrag->data(0, positionRolle).toInt());
-    öffnen_(kategorie, nummer);
+    int position = eintrag->data(0, positionRolle).toInt();
+    // After the click has been handled: the list is filled anew, which deletes the clicked entry.
+    QTimer::singleShot(0, this, [this, kategorie, nummer, position] {
+        CursorSetzen(position);
+        öffnen_(kategorie, nummer);
+    });
 }
 
 } // namespace kovelund::gui

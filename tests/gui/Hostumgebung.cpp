@@ -101,6 +101,13 @@ QString Hostumgebung::Beantworten(const QString& knopf, const std::function<void
     return text;
 }
 
+void Hostumgebung::FensterZu() {
+    QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
+    // The host takes the finished window's changes in a queued step.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 QString Hostumgebung::Datensatz(int id) const {
     auto workspace = std::make_shared<dao::Workspace>();
     auto datenbank = workspace->OpenDatabase(beispiel_->Datenbank().string());

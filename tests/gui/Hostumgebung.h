@@ -38,6 +38,9 @@ protected:
     /// Runs `schritt` while the next message box is answered with the button `knopf`; returns the
     /// box's text, empty when none came up.
     QString Beantworten(const QString& knopf, const std::function<void()>& schritt);
+    /// Waits until no calculator window is open and the closed ones' widgets are gone, so that
+    /// the next window's fields are the only ones of their names.
+    void FensterZu();
     /// The totals fields of record `id` in the sample database, read anew.
     QString Datensatz(int id) const;
 
