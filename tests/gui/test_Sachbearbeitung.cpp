@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
@@ -56,8 +58,17 @@ private Q_SLOTS:
 private:
     /// Category 2 with a few entries, finished with "&OK".
     void Kategorie2Abschließen();
+    QAction* Menüeintrag(const char* menü, const char* eintrag) const;
     frmKat1& Kategorie1() const { return dynamic_cast<frmKat1&>(*Fenster().Standardinstanz(0)); }
 };
+
+QAction* Sachbearbeitung::Menüeintrag(const char* menü, const char* eintrag) const {
+    for (QAction* m : host_->menuBar()->actions())
+        if (m->text() == QString::fromUtf8(menü))
+            for (QAction* e : m->menu()->actions())
+                if (e->text() == QString::fromUtf8(eintrag)) return e;
+    qFatal("no menu entry %s", eintrag);
+}
 
 void Sachbearbeitung::Kategorie2Abschließen() {
     host_->GebührÖffnen(1);
@@ -74,7 +85,7 @@ void Sachbearbeitung::verwerfenSetztDenDatensatzZurueck() {
     Kategorie2Abschließen();
     QVERIFY(Datensatz(17) != vorher);
     QString frage = Beantworten(QStringLiteral("&Nein"),
-                                [this] { QTest::keyClick(host_.get(), Qt::Key_Q, Qt::ControlModifier); });
+                                [this] { Menüeintrag("&Datei", "&Beenden")->trigger(); });
     QVERIFY(frage.contains(QStringLiteral("Änderungen speichern?")));
     QVERIFY(!host_->isVisible());
     QCOMPARE(Datensatz(17), vorher);
@@ -142,7 +153,11 @@ void Sachbearbeitung::geaenderteEingabenNurAufNachfrageVerwerfen() {
     QCOMPARE(host_->Bereich()->subWindowList().size(), 1);
     QCOMPARE(W<QLineEdit>("msk100")->displayText(), QStringLiteral("30"));
 
+    // The message boxes took the activation; the clerk is back in the host window.
+    host_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(host_.get()));
     Klicken("msk100");
+    QVERIFY(QApplication::focusWidget());
     for (int i = 0; i < 40 && QApplication::focusWidget() != W("CommandAbbruch"); ++i)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), W("CommandAbbruch"));
