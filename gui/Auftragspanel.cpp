@@ -9,7 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QToolButton>
 
 namespace kovelund::gui {
 
@@ -56,9 +56,13 @@ Auftragspanel::Auftragspanel(QWidget* parent) : QWidget(parent) {
             continue;
         }
         auto* zeile = new QHBoxLayout;
-        auto* wählen = new QPushButton(QStringLiteral("&Wählen …"), this);
+        // A narrow button: the panel stays narrow enough for the host on an 800 pixel screen.
+        auto* wählen = new QToolButton(this);
+        wählen->setText(QStringLiteral("…"));
+        wählen->setToolTip(QStringLiteral("Rechnung aus der Datenbank wählen (Alt+W)"));
+        wählen->setShortcut(QKeySequence(QStringLiteral("Alt+W")));
         wählen->setObjectName(QStringLiteral("RechnungWählen"));
-        connect(wählen, &QPushButton::clicked, this, [this] {
+        connect(wählen, &QToolButton::clicked, this, [this] {
             if (wählen_) wählen_();
         });
         zeile->addWidget(feld, 1);

@@ -26,7 +26,7 @@ public:
     /// The invoice record's ID_Rechnungsnummer, or 0 when the field holds no number.
     int Rechnung() const;
 
-    /// What the button "Wählen …" beside "Rechnung (ID)" does: the host lets the user pick a record.
+    /// What the button "…" (Alt+W) beside "Rechnung (ID)" does: the host lets the user pick a record.
     void RechnungswahlSetzen(std::function<void()> wählen) { wählen_ = std::move(wählen); }
     void RechnungSetzen(int id);
 

@@ -31,6 +31,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
@@ -72,8 +73,8 @@ Hauptfenster::Hauptfenster() : bereich_(new QMdiArea(this)) {
         // Queued: a window unloads inside its "&OK", whose last steps may still change the invoice.
         connect(
             backend, &QtBackend::FensterEntladen, this,
-            [this] {
-                SeiteNachführen();
+            [this](const QString& name) {
+                SeiteNachführen(name);
                 Aktualisieren();
             },
             Qt::QueuedConnection);
@@ -281,8 +282,7 @@ QString Hauptfenster::Summentext() const {
         double summe = AlsDouble(r->Fields("NettoRechnung").Value()) +
                        AlsDouble(r->Fields("MehrwertsteuerFreierbetrag").Value());
         double betrag = AlsDouble(r->Fields("Brutto").Value());
-        return QStringLiteral("Rechnung %1:  Summe %2   Mehrwertsteuer %3   Rechnungsbetrag %4")
-            .arg(auftrag_->Rechnung())
+        return QStringLiteral("Summe %1 · Mehrwertsteuer %2 · Rechnungsbetrag %3")
             .arg(Euro(Variant(summe)), Euro(Variant(betrag - summe)), Euro(Variant(betrag)));
     } catch (const std::exception&) {
         return {};
@@ -301,15 +301,26 @@ void Hauptfenster::Aktualisieren() {
     pdf_->setEnabled(dokument_ != nullptr);
     tabellen_->Füllen(dokument_.get());
     summen_->setText(Summentext());
-    dateien_->setText(bereit ? Pfad(dokument_->Path()) + QStringLiteral("  ·  ") + Pfad(datenbankPfad_)
+    // The totals keep their whole width in the status bar, however narrow the window.
+    summen_->setMinimumWidth(summen_->sizeHint().width());
+    dateien_->setText(bereit ? QStringLiteral("Rechnung (ID) %1  ·  ").arg(auftrag_->Rechnung()) +
+                                   Pfad(dokument_->Path()) + QStringLiteral("  ·  ") + Pfad(datenbankPfad_)
                              : QString());
 }
 
-void Hauptfenster::SeiteNachführen() {
+void Hauptfenster::SeiteNachführen(const QString& fenster) {
     if (!dokument_) return;
     seite_->Zeigen(dokument_.get());
+    // The window's statement: the one the cursor stands in, else the last of its category.
     auto& auswahl = dokument_->Application().Selection();
-    seite_->ZurTabelle(auswahl.InTable() ? auswahl.CurrentTable().Position() : Tabellenposition());
+    int position = 0;
+    for (const docx::Table& tabelle : dokument_->Tables())
+        if (QStringLiteral("frmKat%1").arg(Kategorie(Tabellenmarke(tabelle))) == fenster)
+            position = tabelle.Position();
+    if (auswahl.InTable() && Tabellenmarke(auswahl.CurrentTable()) ==
+                                 Tabellenmarke(dokument_->Tables().Item(std::max(position, 1))))
+        position = auswahl.CurrentTable().Position();
+    seite_->ZurTabelle(position);
 }
 
 bool Hauptfenster::PdfExportieren(const std::filesystem::path& datei) {

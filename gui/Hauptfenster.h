@@ -72,7 +72,7 @@ private:
     /// Title, menus, tables and totals after anything changed.
     void Aktualisieren();
     /// The page preview after a window finished: shown anew and at the table just written.
-    void SeiteNachführen();
+    void SeiteNachführen(const QString& fenster);
     /// Asks to save unsaved changes; false when the user cancels. "Nein" discards them.
     bool ÄnderungenKlären();
     /// Puts the invoice records back as they were when the invoice was opened or last saved.

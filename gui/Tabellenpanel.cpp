@@ -14,6 +14,7 @@
 #include <QTimer>
 #include <exception>
 #include <map>
+#include <utility>
 
 namespace kovelund::gui {
 
@@ -53,6 +54,8 @@ Tabellenpanel::Tabellenpanel(QWidget* parent) : QTreeWidget(parent) {
             [this](QTreeWidgetItem* eintrag) { CursorSetzen(eintrag->data(0, positionRolle).toInt()); });
     connect(this, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* eintrag) { Doppelklick(eintrag); });
+    connect(this, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* eintrag) { Doppelklick(eintrag); });
 }
 
 void Tabellenpanel::Füllen(docx::Document* dokument) {
@@ -87,7 +90,9 @@ void Tabellenpanel::CursorSetzen(int position) {
         auswahl.ClearCursor();
     else
         auswahl.SetCursor(dokument_->Tables().Item(position));
-    Füllen(dokument_);
+    // Only the mark moves: filling the list anew would end the double-click the click began.
+    for (int i = 0; i < topLevelItemCount(); ++i)
+        if (topLevelItem(i)->data(0, positionRolle).toInt() == position) setCurrentItem(topLevelItem(i));
 }
 
 void Tabellenpanel::Doppelklick(QTreeWidgetItem* eintrag) {
@@ -95,8 +100,11 @@ void Tabellenpanel::Doppelklick(QTreeWidgetItem* eintrag) {
     if (kategorie == 0 || !öffnen_) return;
     int nummer = eintrag->data(0, eintragRolle).toInt();
     int position = eintrag->data(0, positionRolle).toInt();
-    // After the click has been handled: the list is filled anew, which deletes the clicked entry.
+    // A double-click may also activate the entry: the window opens once.
+    if (std::exchange(geplant_, true)) return;
+    // After the click has been handled: opening the window fills the list anew, deleting the entry.
     QTimer::singleShot(0, this, [this, kategorie, nummer, position] {
+        geplant_ = false;
         CursorSetzen(position);
         öffnen_(kategorie, nummer);
     });

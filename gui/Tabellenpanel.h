@@ -32,6 +32,7 @@ private:
 
     docx::Document* dokument_ = nullptr;
     Öffnen öffnen_;
+    bool geplant_ = false;
 };
 
 } // namespace kovelund::gui

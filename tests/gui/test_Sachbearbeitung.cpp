@@ -31,6 +31,7 @@
 #include <QTemporaryDir>
 #include <QTextTable>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -84,8 +85,8 @@ void Sachbearbeitung::verwerfenSetztDenDatensatzZurueck() {
     std::string datei = DokumentAlsJson(*docx::Document::Open(beispiel_->Rechnung()));
     Kategorie2Abschließen();
     QVERIFY(Datensatz(17) != vorher);
-    QString frage = Beantworten(QStringLiteral("&Nein"),
-                                [this] { Menüeintrag("&Datei", "&Beenden")->trigger(); });
+    QString frage =
+        Beantworten(QStringLiteral("&Nein"), [this] { Menüeintrag("&Datei", "&Beenden")->trigger(); });
     QVERIFY(frage.contains(QStringLiteral("Änderungen speichern?")));
     QVERIFY(!host_->isVisible());
     QCOMPARE(Datensatz(17), vorher);
@@ -124,8 +125,9 @@ void Sachbearbeitung::rechnungAusDerListeUndRueckfrageVorAnderemDatensatz() {
         QTest::keyClick(liste, Qt::Key_Up);
         QTest::keyClick(liste, Qt::Key_Return);
     });
-    QTest::mouseClick(host_->Auftrag()->findChild<QPushButton*>(QStringLiteral("RechnungWählen")),
-                      Qt::LeftButton);
+    auto* wählen = host_->Auftrag()->findChild<QToolButton*>(QStringLiteral("RechnungWählen"));
+    wählen->setFocus();
+    QTest::keyClick(wählen, Qt::Key_Space);
     QCOMPARE(zeilen.size(), 3);
     QCOMPARE(zeilen[1], QStringLiteral("14|2026-014|Abschlagsrechnung|02.11.2026|615,00 €"));
     QVERIFY(zeilen[2].startsWith(QStringLiteral("17|2026-017|Rechnung|01.12.2026|")));
@@ -199,11 +201,10 @@ void Sachbearbeitung::jaNeinListeMitDenTasten() {
         QTRY_VERIFY(liste->isVisible());
         QTest::keyClick(tabelle, taste, umschalt);
     };
+    // Alt+Down opens the list (the offscreen platform shows no popup), the arrow then chooses.
     zuZahlen(Qt::AltModifier, Qt::Key_Down);
-    QTRY_VERIFY(liste->view()->isVisible());
-    QTest::keyClick(liste->view(), Qt::Key_Down);
-    QTest::keyClick(liste->view(), Qt::Key_Return);
-    QTRY_VERIFY(!liste->view()->isVisible());
+    QTRY_COMPARE(QApplication::focusWidget(), liste);
+    QTest::keyClick(liste, Qt::Key_Down);
     QCOMPARE(liste->currentText(), QStringLiteral("nein"));
     ZelleWählen(1, 3);
     QTRY_COMPARE(tabelle->model()->index(0, 1).data().toString(), QStringLiteral("nein"));
@@ -295,7 +296,9 @@ void Sachbearbeitung::tabellenpanelNenntKategorieUndBetragUndOeffnet() {
         }
     });
     wache.start(10);
-    QTest::mouseDClick(panel->viewport(), Qt::LeftButton, {}, panel->visualItemRect(eintrag).center());
+    panel->setFocus();
+    panel->setCurrentItem(eintrag);
+    QTest::keyClick(panel, Qt::Key_Return);
     QTRY_COMPARE(host_->Bereich()->subWindowList().size(), 1);
     wache.stop();
     QVERIFY2(dialoge.isEmpty(), qPrintable(dialoge.join(QLatin1Char(','))));
@@ -322,7 +325,9 @@ void Sachbearbeitung::kleinerBildschirmZeigtKnoepfeUndSummen() {
     QVERIFY(!ok->visibleRegion().isEmpty());
     auto* summen = host_->findChild<QLabel*>(QStringLiteral("Summen"));
     QVERIFY(summen->width() >= summen->sizeHint().width());
-    QVERIFY(host_->rect().contains(QRect(summen->mapTo(host_.get(), QPoint(0, 0)), summen->size())));
+    QVERIFY(host_->minimumSizeHint().width() <= 800);
+    auto ort = [&] { return QRect(summen->mapTo(host_.get(), QPoint(0, 0)), summen->size()); };
+    QTRY_VERIFY(host_->rect().contains(ort()));
     Beantworten(QStringLiteral("&Ja"), [this] { Klicken("CommandAbbruch"); });
 }
 
@@ -356,20 +361,35 @@ void Sachbearbeitung::seitenansichtZeigtDieAbrechnungUndWirdPdf() {
     QVERIFY(gezeigt);
     QCOMPARE(gezeigt->rows(), tabelle.Rows().Count());
     int fett = 0;
+    int zellen = 0;
     for (int r = 1; r <= gezeigt->rows(); ++r)
-        for (int c = 1; c <= gezeigt->columns(); ++c) {
-            QTextTableCell zelle = gezeigt->cellAt(r - 1, c - 1);
-            if (zelle.column() != c - 1) continue;
-            QCOMPARE(Zellentext(zelle), Dokumenttext(tabelle.Cell(r, c)));
-            if (tabelle.Cell(r, c).Range().Bold() == docx::TristateTrue && !Zellentext(zelle).isEmpty()) {
+        // The k-th cell of a row in the document is the k-th in the preview; merged ones span columns.
+        for (int spalte = 0, k = 1; spalte < gezeigt->columns(); ++k) {
+            QTextTableCell zelle = gezeigt->cellAt(r - 1, spalte);
+            spalte += zelle.columnSpan();
+            docx::Cell original;
+            try {
+                original = tabelle.Cell(r, k);
+            } catch (const std::exception&) {
+                // A row with fewer cells than the grid: the preview's rest of it stays empty.
+                QCOMPARE(Zellentext(zelle), QString());
+                continue;
+            }
+            QCOMPARE(Zellentext(zelle), Dokumenttext(original));
+            ++zellen;
+            if (original.Range().Bold() == docx::TristateTrue && !Zellentext(zelle).isEmpty()) {
                 ++fett;
                 QCOMPARE(zelle.firstCursorPosition().charFormat().fontWeight(), int(QFont::Bold));
             }
         }
+    QVERIFY(zellen > 8);
     QVERIFY(fett > 0);
     QVector<QTextLength> breiten = gezeigt->format().columnWidthConstraints();
     QCOMPARE(breiten.size(), gezeigt->columns());
-    QCOMPARE(qRound(breiten[0].rawValue() * 15), qRound(tabelle.Cell(1, 1).Width() * 20));
+    double erste = 0;
+    for (int s = 0; s < gezeigt->cellAt(0, 0).columnSpan(); ++s)
+        erste += breiten[s].rawValue() * 15;
+    QCOMPARE(qRound(erste), qRound(tabelle.Cell(1, 1).Width() * 20));
 
     int cursor = host_->Seite()->textCursor().position();
     QVERIFY(cursor >= gezeigt->firstPosition() && cursor <= gezeigt->lastPosition());
