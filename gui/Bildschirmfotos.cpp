@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -187,6 +188,11 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
         if (QMdiSubWindow* unter = Unterfenster(host, "frmKat2")) unter->move(0, 0);
     }
     gut = Speichern(&host, verzeichnis + QStringLiteral("/kovelund-gui.png")) && gut;
+    // The preview's picture shows a whole page width.
+    if (auto* seite = host.findChild<QDockWidget*>(QStringLiteral("SeiteDock"))) {
+        host.resize(1900, 1000);
+        host.resizeDocks({seite}, {840}, Qt::Horizontal);
+    }
     gut = Speichern(host.Seite(), verzeichnis + QStringLiteral("/Seitenansicht.png")) && gut;
     host.OhneSpeichernSchließen();
     return gut ? 0 : 1;

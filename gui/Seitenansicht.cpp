@@ -26,7 +26,6 @@ Seitenansicht::Seitenansicht(QWidget* parent) : QTextEdit(parent) {
     setReadOnly(true);
     setLineWrapMode(QTextEdit::FixedPixelWidth);
     setLineWrapColumnOrWidth(seitenbreite);
-    document()->setDocumentMargin(seitenrand);
 }
 
 void Seitenansicht::Zeigen(docx::Document* dokument) {
@@ -39,6 +38,7 @@ void Seitenansicht::Zeigen(docx::Document* dokument) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         tabellen_ = SeiteAufbauen(dokument->PartXml("word/document.xml"), *document());
+        document()->setDocumentMargin(seitenrand);
     } catch (const std::exception& fehler) {
         setPlainText(QStringLiteral("Die Rechnung kann nicht angezeigt werden: ") +
                      QString::fromUtf8(fehler.what()));
