@@ -25,7 +25,6 @@ public:
     std::string Zurücksetzen();
     /// Forgets the remembered totals: the invoice was saved and keeps what the records hold.
     void Vergessen();
-    bool Leer() const noexcept { return stände_.empty(); }
 
 private:
     struct Stand {
