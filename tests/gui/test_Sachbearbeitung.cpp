@@ -306,6 +306,16 @@ void Sachbearbeitung::tabellenpanelNenntKategorieUndBetragUndOeffnet() {
     QCOMPARE(W<QLineEdit>("msk100")->displayText(), QStringLiteral("12"));
     QCOMPARE(Beantworten(QStringLiteral("&Ja"), [this] { Klicken("CommandAbbruch"); }), QString());
     FensterZu();
+
+    // The mouse's way: a double-click on the entry, which the click's cursor move must not end.
+    eintrag = panel->topLevelItem(1);
+    QPoint mitte = panel->visualItemRect(eintrag).center();
+    // A real double-click: a first click, then the second press, which Qt reports as the double-click.
+    QTest::mouseClick(panel->viewport(), Qt::LeftButton, {}, mitte);
+    QTest::mouseDClick(panel->viewport(), Qt::LeftButton, {}, mitte);
+    QTRY_COMPARE(host_->Bereich()->subWindowList().size(), 1);
+    QCOMPARE(Beantworten(QStringLiteral("&Ja"), [this] { Klicken("CommandAbbruch"); }), QString());
+    FensterZu();
 }
 
 // At 800 × 600 the biggest window scrolls: Tab reaches "&OK" where it can be seen; the totals show whole.
