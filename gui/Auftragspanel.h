@@ -3,6 +3,7 @@
 // invoice settings Show loads, and the invoice record the totals go to.
 
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -25,11 +26,16 @@ public:
     /// The invoice record's ID_Rechnungsnummer, or 0 when the field holds no number.
     int Rechnung() const;
 
+    /// What the button "…" (Alt+W) beside "Rechnung (ID)" does: the host lets the user pick a record.
+    void RechnungswahlSetzen(std::function<void()> wählen) { wählen_ = std::move(wählen); }
+    void RechnungSetzen(int id);
+
     /// The field of a property ("Fläche", "ID_Benutzer") or of "Rechnung".
     QLineEdit* Feld(const std::string& name) const;
 
 private:
     std::map<std::string, QLineEdit*> felder_;
+    std::function<void()> wählen_;
 };
 
 } // namespace kovelund::gui

@@ -8,10 +8,12 @@
 #include "forms/frmKat5/frmKat5.h"
 #include "forms/frmKat6/frmKat6.h"
 #include "gui/Hauptfenster.h"
+#include "gui/Seitenansicht.h"
 #include "host/Vorlage.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QDockWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPixmap>
@@ -29,7 +31,7 @@ void Warten() {
 
 QMdiSubWindow* Unterfenster(Hauptfenster& host, const char* name) {
     for (QMdiSubWindow* unter : host.Bereich()->subWindowList())
-        if (unter->widget() && unter->widget()->objectName() == QString::fromUtf8(name)) return unter;
+        if (unter->findChild<QWidget*>(QString::fromUtf8(name))) return unter;
     return nullptr;
 }
 
@@ -186,6 +188,12 @@ int BildschirmfotosAufnehmen(const QString& verzeichnis) {
         if (QMdiSubWindow* unter = Unterfenster(host, "frmKat2")) unter->move(0, 0);
     }
     gut = Speichern(&host, verzeichnis + QStringLiteral("/kovelund-gui.png")) && gut;
+    // The preview's picture shows a whole page width.
+    if (auto* seite = host.findChild<QDockWidget*>(QStringLiteral("SeiteDock"))) {
+        host.resize(1900, 1000);
+        host.resizeDocks({seite}, {840}, Qt::Horizontal);
+    }
+    gut = Speichern(host.Seite(), verzeichnis + QStringLiteral("/Seitenansicht.png")) && gut;
     host.OhneSpeichernSchließen();
     return gut ? 0 : 1;
 }

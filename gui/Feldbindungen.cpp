@@ -20,6 +20,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRegularExpressionValidator>
 #include <algorithm>
 
 namespace kovelund::gui {
@@ -51,6 +52,10 @@ QString Eingabemaske(const std::string& maske) {
         }
     }
     return qt + QStringLiteral("; ");
+}
+
+QValidator* Zahlenprüfer(QObject* eltern) {
+    return new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9.,-]*")), eltern);
 }
 
 Textbindung::Textbindung(ui::TextBox& box, QLineEdit* feld, Formularansicht& ansicht)
@@ -159,9 +164,16 @@ bool Textbindung::TasteWeitergeben(const QKeyEvent& taste) {
 }
 
 bool Textbindung::Zulässig(const QString& text) const {
-    if (!maske_ || maske_->Mask().empty()) return true;
+    if (const QValidator* prüfer = feld_->validator()) {
+        QString neu = Q(box_.Text()).replace(box_.SelStart(), box_.SelLength(), text);
+        int stelle = box_.SelStart();
+        return prüfer->validate(neu, stelle) != QValidator::Invalid;
+    }
+    // A masked box holds a number even where its mask is empty.
+    if (!maske_) return true;
     for (QChar c : text)
         if (!c.isDigit() && !QStringLiteral(" ,.-+").contains(c)) return false;
+    if (maske_->Mask().empty()) return true;
     // The decimal keys go to the field's key handler, which moves the caret behind the comma.
     if (text == QStringLiteral(",") || text == QStringLiteral(".")) return true;
     int plätze = Länge(Q(maske_->Mask()));
@@ -239,6 +251,7 @@ Listenbindung::Listenbindung(ui::ComboBox& liste, QComboBox* auswahl, Formularan
 
 void Listenbindung::Überlagern(Rasterbindung& raster) {
     raster_ = &raster;
+    raster.ListeÜberlagern(auswahl_);
     auswahl_->setParent(raster.Tabelle()->viewport());
     Anwenden();
 }
@@ -290,6 +303,8 @@ Knopfbindung::Knopfbindung(ui::CommandButton& button, QPushButton* knopf, Formul
     : Bindung(button, knopf, ansicht), button_(button), knopf_(knopf) {
     knopf_->setAutoDefault(false);
     connect(knopf_, &QPushButton::clicked, this, [this] {
+        // The windows' cancel buttons carry the image "Abbruch"; changed entries are not dropped unasked.
+        if (button_.Picture() == "Abbruch" && !Ansicht().VerwerfenBestätigt()) return;
         FokusNehmen();
         Weitergeben([this] { button_.Press(); });
     });

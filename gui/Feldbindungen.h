@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QValidator>
 #include <string>
 
 namespace kovelund::ui {
@@ -32,9 +33,14 @@ class Rasterbindung;
 /// the rest literal; blanks stand for empty places. "" stays "" (no mask).
 QString Eingabemaske(const std::string& maske);
 
+/// The check of a number field without a mask: only digits, comma, point and minus can be typed, so
+/// that a letter is not read as 0 without a word.
+QValidator* Zahlenprüfer(QObject* eltern);
+
 /// A text box or masked box as a QLineEdit. The model owns the text: every key goes to the model
 /// (KeyDown, KeyPress, the change), and the line edit only shows the model's text and selection.
-/// A mask admits digits, blanks, signs and the decimal keys, and no more characters than places.
+/// A mask admits digits, blanks, signs and the decimal keys, and no more characters than places; a
+/// field the layout gave a validator admits what keeps the validator content.
 class Textbindung : public Bindung {
 public:
     Textbindung(ui::TextBox& box, QLineEdit* feld, Formularansicht& ansicht);

@@ -1,5 +1,6 @@
 #include "gui/Formularansicht.h"
 
+#include "gui/Eingabestand.h"
 #include "gui/Feldbindungen.h"
 #include "gui/Rasterbindung.h"
 #include "gui/Symbole.h"
@@ -15,6 +16,7 @@
 #include "platform/ui/TextBox.h"
 
 #include <QApplication>
+#include <QMessageBox>
 #include <stdexcept>
 
 namespace kovelund::gui {
@@ -101,6 +103,7 @@ void Formularansicht::Überlagern(std::string_view liste, std::string_view raste
 
 void Formularansicht::Ereignis(const std::function<void()>& ereignis) {
     if (gelöst_) return;
+    if (!anfang_) anfang_ = Eingabestand(form_);
     ++tiefe_;
     ereignis();
     --tiefe_;
@@ -112,6 +115,18 @@ void Formularansicht::FokusAbgleichen() {
     QWidget* widget = aktiv ? WidgetVon(*aktiv) : nullptr;
     if (!widget || widget->hasFocus() || widget->isAncestorOf(QApplication::focusWidget())) return;
     if (widget->isVisibleTo(this) && widget->isEnabled()) widget->setFocus(Qt::OtherFocusReason);
+}
+
+bool Formularansicht::VerwerfenBestätigt() {
+    if (gelöst_ || !anfang_ || Eingabestand(form_) == *anfang_) return true;
+    QMessageBox frage(QMessageBox::Question, windowTitle(), QStringLiteral("Eingaben verwerfen?"),
+                      QMessageBox::NoButton, this);
+    QPushButton* ja = frage.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = frage.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    frage.setDefaultButton(nein);
+    frage.setEscapeButton(nein);
+    frage.exec();
+    return frage.clickedButton() == ja;
 }
 
 void Formularansicht::TabreihenfolgeSetzen() {

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -49,6 +50,9 @@ public:
     void Ereignis(const std::function<void()>& ereignis);
     /// Puts the Qt focus on the widget of the model's active control.
     void FokusAbgleichen();
+    /// Whether the window's entries may be thrown away: nothing changed since the user's first
+    /// event on the window, or the user answers "Eingaben verwerfen?" with "Ja".
+    bool VerwerfenBestätigt();
     /// Sets the tab order to the order in which the layout asked for the widgets.
     void TabreihenfolgeSetzen();
     /// Detaches every binding and the window's hook.
@@ -67,6 +71,8 @@ private:
     std::int32_t handle_;
     std::map<std::string, std::unique_ptr<Bindung>, std::less<>> bindungen_;
     std::vector<QWidget*> reihenfolge_;
+    /// The entries before the user's first event; what the window filled in itself is no change.
+    std::optional<std::string> anfang_;
     std::shared_ptr<Formularansicht*> selbst_;
     int tiefe_ = 0;
     bool gelöst_ = false;

@@ -1,6 +1,7 @@
 #include "gui/Gestaltung.h"
 
 #include "gui/Bindung.h"
+#include "gui/Feldbindungen.h"
 #include "gui/Formularansicht.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Form.h"
@@ -168,6 +169,11 @@ void Feldbreite(Formularansicht& ansicht, const char* name, int zeichen) {
     auto* feld = ansicht.Element<QLineEdit>(name);
     int breite = feld->fontMetrics().horizontalAdvance(QString(zeichen, QLatin1Char('0'))) + 16;
     feld->setFixedWidth(breite);
+}
+
+void Zahlenfeld(Formularansicht& ansicht, const char* name) {
+    auto* feld = ansicht.Element<QLineEdit>(name);
+    feld->setValidator(Zahlenprüfer(feld));
 }
 
 } // namespace kovelund::gui

@@ -49,5 +49,7 @@ QWidget* Gebührenanzeige(Formularansicht& ansicht, const char* beschriftung, co
 QHBoxLayout* Knopfleiste(Formularansicht& ansicht, std::initializer_list<const char*> knöpfe);
 /// A masked box as wide as `zeichen` characters of its font, so short fields look short.
 void Feldbreite(Formularansicht& ansicht, const char* name, int zeichen);
+/// A text box without a mask that holds a number: it takes only what makes one (Zahlenprüfer).
+void Zahlenfeld(Formularansicht& ansicht, const char* name);
 
 } // namespace kovelund::gui

@@ -38,6 +38,8 @@ QLayout* Flurstücke(Formularansicht& a) {
         Feldbreite(a, feld, 12);
     Feldbreite(a, "txtAnzahl", 4);
     Feldbreite(a, "txtZusammenZahlen", 8);
+    for (const char* feld : {"txtAnzahl", "txtZusammenZahlen"})
+        Zahlenfeld(a, feld);
 
     auto* bereich = new QVBoxLayout;
     bereich->addLayout(mitListe, 1);
@@ -64,6 +66,7 @@ QLayout* Eingaben(Formularansicht& a) {
                              {nullptr, "chkÜbernahme"}});
     Feldbreite(a, "MaskEdBoxKM", 4);
     Feldbreite(a, "txtTageskm", 4);
+    Zahlenfeld(a, "txtTageskm");
 
     auto* links = new QVBoxLayout;
     links->addLayout(punkte);
@@ -86,6 +89,7 @@ QWidget* Ergebnis(Formularansicht& a) {
     for (const char* wert : {"lblWert", "lblFläche"})
         a.Element<QLabel>(wert)->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Feldbreite(a, "txtzahlen", 10);
+    Zahlenfeld(a, "txtzahlen");
     auto* ergebnis = new QHBoxLayout;
     ergebnis->addLayout(werte);
     ergebnis->addSpacing(24);

@@ -38,6 +38,7 @@ void frmKat2Gestalten(Formularansicht& a) {
     Feldbreite(a, "mskHGehilfen", 6);
     Feldbreite(a, "MaskEdBoxKM", 4);
     Feldbreite(a, "txtTageskm", 4);
+    Zahlenfeld(a, "txtTageskm");
 
     auto* links = new QVBoxLayout;
     links->addWidget(Gruppe(a, "fraArt", art));

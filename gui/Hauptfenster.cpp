@@ -6,7 +6,11 @@
 #include "component/Fensterregister.h"
 #include "gui/Auftragspanel.h"
 #include "gui/Bindung.h"
+#include "gui/Kategorien.h"
 #include "gui/QtBackend.h"
+#include "gui/Rechnungswahl.h"
+#include "gui/Rechnungszuordnung.h"
+#include "gui/Seitenansicht.h"
 #include "gui/Symbole.h"
 #include "gui/Tabellenpanel.h"
 #include "host/Verlauf.h"
@@ -15,6 +19,7 @@
 #include "platform/dao/Workspace.h"
 #include "platform/docx/Document.h"
 #include "platform/ui/Form.h"
+#include "totals/VV_WordAuto.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -27,16 +32,13 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <algorithm>
 #include <exception>
 #include <stdexcept>
 
 namespace kovelund::gui {
 
 namespace {
-
-const char* const kategorien[] = {"Zerlegung / Sonderung",   "Grenzfeststellung und Abmarkungen",
-                                  "Einmessung von Gebäuden", "Langgestreckte Anlagen",
-                                  "Grenzbescheinigungen",    "Gebühren nach Zeitaufwand"};
 
 QString Pfad(const std::filesystem::path& datei) {
     return QString::fromStdString(datei.string());
@@ -48,10 +50,6 @@ std::filesystem::path Pfad(const QString& datei) {
 
 QSettings Einstellungen() {
     return QSettings(QStringLiteral("Kovelund"), QStringLiteral("kovelund-gui"));
-}
-
-QString Euro(const Variant& cent) {
-    return Q(Trimmen(WertFormatieren(AlsDouble(cent) / 100, 11, 2))) + QStringLiteral(" €");
 }
 
 } // namespace
@@ -68,10 +66,21 @@ Hauptfenster::Hauptfenster() : bereich_(new QMdiArea(this)) {
     summen_ = new QLabel(this);
     summen_->setObjectName(QStringLiteral("Summen"));
     dateien_ = new QLabel(this);
+    // The file names give way on a narrow window, the totals do not.
+    dateien_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     statusBar()->addWidget(dateien_, 1);
     statusBar()->addPermanentWidget(summen_);
-    // A host learns of a finished window as every host of the component does.
-    kv_.SetAbschluss([this](std::int16_t, bool) { Aktualisieren(); });
+    // A host learns of a finished window as every host of the component does; queued, because a
+    // window unloads inside its "&OK", whose last steps may still change the invoice.
+    kv_.SetAbschluss([this](std::int16_t index, bool) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, index] {
+                SeiteNachführen(index + 1);
+                Aktualisieren();
+            },
+            Qt::QueuedConnection);
+    });
     Aktualisieren();
 }
 
@@ -84,12 +93,27 @@ void Hauptfenster::PanelsAnlegen() {
     auftrag->setWidget(auftrag_);
     addDockWidget(Qt::LeftDockWidgetArea, auftrag);
 
+    auftrag_->RechnungswahlSetzen([this] { RechnungWählen(); });
+
     tabellen_ = new Tabellenpanel;
+    tabellen_->ÖffnenSetzen([this](int kategorie, int eintrag) {
+        // "Tabellenwahl" offers the first five statements of a category; the clerk chose one here.
+        auto* backend = dynamic_cast<QtBackend*>(&ui::CurrentBackend());
+        if (backend && eintrag < 5) backend->DialogVorwählen("optTabelle(" + std::to_string(eintrag) + ")");
+        GebührÖffnen(kategorie - 1);
+        if (backend) backend->DialogVorwählen({});
+    });
     auto* tabellen = new QDockWidget(QStringLiteral("Tabellen der Rechnung"), this);
     tabellen->setObjectName(QStringLiteral("TabellenDock"));
     tabellen->setWidget(tabellen_);
     addDockWidget(Qt::LeftDockWidgetArea, tabellen);
     resizeDocks({auftrag}, {fontMetrics().horizontalAdvance(QStringLiteral("0")) * 42}, Qt::Horizontal);
+
+    seite_ = new Seitenansicht;
+    auto* seite = new QDockWidget(QStringLiteral("Rechnung"), this);
+    seite->setObjectName(QStringLiteral("SeiteDock"));
+    seite->setWidget(seite_);
+    addDockWidget(Qt::RightDockWidgetArea, seite);
 }
 
 void Hauptfenster::MenüsAnlegen() {
@@ -114,6 +138,11 @@ void Hauptfenster::MenüsAnlegen() {
                                                      QStringLiteral("Rechnungen (*.docx)"));
             if (!d.isEmpty()) SpeichernUnter(Pfad(d));
         });
+    pdf_ = datei->addAction(QStringLiteral("Als &PDF exportieren …"), this, [this] {
+        QString d = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF exportieren"), {},
+                                                 QStringLiteral("PDF (*.pdf)"));
+        if (!d.isEmpty()) PdfExportieren(Pfad(d));
+    });
     datei->addSeparator();
     datei->addAction(QStringLiteral("&Beenden"), QKeySequence::Quit, this, &QWidget::close);
 
@@ -126,8 +155,8 @@ void Hauptfenster::MenüsAnlegen() {
     QMenu* gebühren = menuBar()->addMenu(QStringLiteral("&Gebühren"));
     for (int i = 0; i < 6; ++i)
         kategorien_[static_cast<std::size_t>(i)] =
-            gebühren->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(QString::fromUtf8(kategorien[i])),
-                                this, [this, i] { GebührÖffnen(i); });
+            gebühren->addAction(QStringLiteral("&%1  %2").arg(i + 1).arg(Kategoriename(i + 1)), this,
+                                [this, i] { GebührÖffnen(i); });
 
     QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
     fenster->addAction(QStringLiteral("&Überlappend"), bereich_, &QMdiArea::cascadeSubWindows);
@@ -180,6 +209,10 @@ bool Hauptfenster::RechnungÖffnen(const std::filesystem::path& datei) {
         QMessageBox::warning(this, QStringLiteral("Rechnung öffnen"), QString::fromUtf8(fehler.what()));
         return false;
     }
+    seite_->Zeigen(dokument_.get());
+    stand_.Vergessen();
+    datensatz_ = ZugeordneteRechnung(datei);
+    if (datensatz_ != 0) auftrag_->RechnungSetzen(datensatz_);
     Merken(datei);
     Aktualisieren();
     return true;
@@ -206,14 +239,14 @@ bool Hauptfenster::Speichern() {
 bool Hauptfenster::SpeichernUnter(const std::filesystem::path& datei) {
     if (!dokument_) return false;
     try {
-        if (dokument_->Modified())
-            Verlauf(datei).Sichern(vorher_ ? std::optional(*vorher_) : std::nullopt, "Speichern");
+        if (dokument_->Modified()) Verlauf(datei).Sichern(stand_.Erster(), "Speichern");
         dokument_->SaveAs(datei);
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Speichern"), QString::fromUtf8(fehler.what()));
         return false;
     }
-    vorher_.reset();
+    stand_.Vergessen();
+    if (datensatz_ != 0) RechnungZuordnen(datei, datensatz_);
     Merken(datei);
     Aktualisieren();
     return true;
@@ -237,7 +270,7 @@ void Hauptfenster::VerlaufSchritt(bool zurück) {
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Verlauf"), QString::fromUtf8(fehler.what()));
     }
-    vorher_.reset();
+    stand_.Vergessen();
     Aktualisieren();
 }
 
@@ -255,14 +288,19 @@ void Hauptfenster::GebührÖffnen(int index) {
         if (rechnung->Eof())
             throw std::runtime_error("Die Datenbank hat keine Rechnung " +
                                      std::to_string(auftrag_->Rechnung()) + ".");
-        if (!vorher_)
-            vorher_ = std::make_shared<Rechnungsstand>(RechnungsstandLesen(
-                *datenbank_, std::filesystem::absolute(datenbankPfad_), auftrag_->Rechnung()));
+        if (!DatensatzBestätigen(auftrag_->Rechnung())) return;
+        stand_.Merken(datenbank_, datenbankPfad_, auftrag_->Rechnung());
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Auftrag"), QString::fromUtf8(fehler.what()));
         return;
     }
+    datensatz_ = auftrag_->Rechnung();
+    auto* backend = dynamic_cast<QtBackend*>(&ui::CurrentBackend());
+    if (backend) backend->DialogVerlassen();
     kv_.Show(static_cast<std::int16_t>(index), Variant(rechnung), QtBackend::Fensterkennung(*bereich_));
+    // Escape or the close box in "Tabellenwahl" leaves it: the window it was asked for stays closed.
+    if (backend && backend->DialogVerlassen())
+        if (ui::Form* fenster = Fenster().Standardinstanz(index)) fenster->Unload();
     Aktualisieren();
 }
 
@@ -272,10 +310,12 @@ QString Hauptfenster::Summentext() const {
         auto r = datenbank_->OpenRecordset("SELECT * FROM Rechnung WHERE ID_Rechnungsnummer = " +
                                            std::to_string(auftrag_->Rechnung()));
         if (r->Eof()) return {};
-        return QStringLiteral("Rechnung %1:  Netto %2   Auslagen %3   Brutto %4")
-            .arg(auftrag_->Rechnung())
-            .arg(Euro(r->Fields("NettoRechnung").Value()),
-                 Euro(r->Fields("MehrwertsteuerFreierbetrag").Value()), Euro(r->Fields("Brutto").Value()));
+        // The figures as the invoice's summary table names them: its "Summe" holds the expenses too.
+        double summe = AlsDouble(r->Fields("NettoRechnung").Value()) +
+                       AlsDouble(r->Fields("MehrwertsteuerFreierbetrag").Value());
+        double betrag = AlsDouble(r->Fields("Brutto").Value());
+        return QStringLiteral("Summe %1 · Mehrwertsteuer %2 · Rechnungsbetrag %3")
+            .arg(Euro(Variant(summe)), Euro(Variant(betrag - summe)), Euro(Variant(betrag)));
     } catch (const std::exception&) {
         return {};
     }
@@ -300,10 +340,38 @@ void Hauptfenster::Aktualisieren() {
         } catch (const std::exception&) {
             rückgängig_->setEnabled(true);
         }
+    pdf_->setEnabled(dokument_ != nullptr);
     tabellen_->Füllen(dokument_.get());
     summen_->setText(Summentext());
-    dateien_->setText(bereit ? Pfad(dokument_->Path()) + QStringLiteral("  ·  ") + Pfad(datenbankPfad_)
+    // The totals keep their whole width in the status bar, however narrow the window.
+    summen_->setMinimumWidth(summen_->sizeHint().width());
+    dateien_->setText(bereit ? QStringLiteral("Rechnung (ID) %1  ·  ").arg(auftrag_->Rechnung()) +
+                                   Pfad(dokument_->Path()) + QStringLiteral("  ·  ") + Pfad(datenbankPfad_)
                              : QString());
+}
+
+void Hauptfenster::SeiteNachführen(int kategorie) {
+    if (!dokument_) return;
+    seite_->Zeigen(dokument_.get());
+    // The window's statement: the one the cursor stands in, else the last of its category.
+    auto& auswahl = dokument_->Application().Selection();
+    int position = 0;
+    for (const docx::Table& tabelle : dokument_->Tables())
+        if (Kategorie(Tabellenmarke(tabelle)) == kategorie) position = tabelle.Position();
+    if (auswahl.InTable() && Tabellenmarke(auswahl.CurrentTable()) ==
+                                 Tabellenmarke(dokument_->Tables().Item(std::max(position, 1))))
+        position = auswahl.CurrentTable().Position();
+    seite_->ZurTabelle(position);
+}
+
+bool Hauptfenster::PdfExportieren(const std::filesystem::path& datei) {
+    try {
+        seite_->PdfSchreiben(Pfad(datei));
+    } catch (const std::exception& fehler) {
+        QMessageBox::warning(this, QStringLiteral("Als PDF exportieren"), QString::fromUtf8(fehler.what()));
+        return false;
+    }
+    return true;
 }
 
 bool Hauptfenster::ÄnderungenKlären() {
@@ -318,7 +386,48 @@ bool Hauptfenster::ÄnderungenKlären() {
     frage.setDefaultButton(ja);
     frage.exec();
     if (frage.clickedButton() == abbrechen) return false;
-    return frage.clickedButton() != ja || Speichern();
+    if (frage.clickedButton() == ja) return Speichern();
+    Verwerfen();
+    return true;
+}
+
+void Hauptfenster::Verwerfen() {
+    std::string fehler = stand_.Zurücksetzen();
+    if (!fehler.empty())
+        QMessageBox::warning(this, QStringLiteral("Änderungen verwerfen"),
+                             QStringLiteral("Die Rechnungssummen konnten nicht zurückgesetzt werden:\n") +
+                                 QString::fromStdString(fehler));
+}
+
+void Hauptfenster::RechnungWählen() {
+    if (!datenbank_) return;
+    std::vector<Rechnungseintrag> einträge;
+    try {
+        einträge = RechnungenLesen(*datenbank_);
+    } catch (const std::exception& fehler) {
+        QMessageBox::warning(this, QStringLiteral("Rechnung wählen"), QString::fromUtf8(fehler.what()));
+        return;
+    }
+    Rechnungswahl wahl(einträge, auftrag_->Rechnung(), this);
+    if (wahl.exec() == QDialog::Accepted && wahl.Gewählt() != 0) auftrag_->RechnungSetzen(wahl.Gewählt());
+    Aktualisieren();
+}
+
+bool Hauptfenster::DatensatzBestätigen(int id) {
+    if (datensatz_ == 0 || datensatz_ == id) return true;
+    QMessageBox frage(
+        QMessageBox::Question, QStringLiteral("Rechnung (ID)"),
+        QStringLiteral("Die Summen dieser Rechnung stehen in Rechnung (ID) %1. Sollen sie jetzt in "
+                       "Rechnung (ID) %2 geschrieben werden?")
+            .arg(datensatz_)
+            .arg(id),
+        QMessageBox::NoButton, this);
+    QPushButton* ja = frage.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* nein = frage.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    frage.setDefaultButton(nein);
+    frage.setEscapeButton(nein);
+    frage.exec();
+    return frage.clickedButton() == ja;
 }
 
 void Hauptfenster::OhneSpeichernSchließen() {
@@ -326,11 +435,20 @@ void Hauptfenster::OhneSpeichernSchließen() {
     close();
 }
 
+void Hauptfenster::changeEvent(QEvent* ereignis) {
+    QMainWindow::changeEvent(ereignis);
+    // A closing sub-window puts back the mark it found when it opened; the invoice's own state wins.
+    bool geändert = dokument_ && dokument_->Modified();
+    if (ereignis->type() == QEvent::ModifiedChange && isWindowModified() != geändert)
+        setWindowModified(geändert);
+}
+
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
     if (!ohneRückfrage_ && !ÄnderungenKlären()) {
         ereignis->ignore();
         return;
     }
+    if (ohneRückfrage_) Verwerfen();
     // The calculator windows go with the host; what they hold unsaved is dropped, as on "&Abbruch".
     for (int i = 0; i < Fensterregister::Anzahl; ++i)
         if (ui::Form* fenster = Fenster().Standardinstanz(i)) fenster->Unload();

@@ -3,6 +3,7 @@
 // area, the job's facts, the invoice's tables, and the invoice totals in the status bar.
 
 #include "component/KV.h"
+#include "gui/Rechnungsstand.h"
 
 #include <QMainWindow>
 #include <array>
@@ -14,9 +15,6 @@ class QLabel;
 class QMdiArea;
 class QMenu;
 
-namespace kovelund {
-struct Rechnungsstand;
-}
 namespace kovelund::dao {
 class Database;
 class Workspace;
@@ -28,6 +26,7 @@ class Document;
 namespace kovelund::gui {
 
 class Auftragspanel;
+class Seitenansicht;
 class Tabellenpanel;
 
 class Hauptfenster : public QMainWindow {
@@ -54,12 +53,16 @@ public:
     QMdiArea* Bereich() const noexcept { return bereich_; }
     Auftragspanel* Auftrag() const noexcept { return auftrag_; }
     Tabellenpanel* Tabellen() const noexcept { return tabellen_; }
+    Seitenansicht* Seite() const noexcept { return seite_; }
+    /// Writes the invoice as the page preview shows it to a PDF file; a failure is reported.
+    bool PdfExportieren(const std::filesystem::path& datei);
     docx::Document* Dokument() const noexcept { return dokument_.get(); }
     /// The totals of the invoice record as the status bar shows them.
     QString Summentext() const;
 
 protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
 
 private:
     void MenüsAnlegen();
@@ -68,8 +71,16 @@ private:
     void Merken(const std::filesystem::path& datei);
     /// Title, menus, tables and totals after anything changed.
     void Aktualisieren();
-    /// Asks to save unsaved changes; false when the user cancels.
+    /// The page preview after a window of `kategorie` finished: shown anew and at the table just written.
+    void SeiteNachführen(int kategorie);
+    /// Asks to save unsaved changes; false when the user cancels. "Nein" discards them.
     bool ÄnderungenKlären();
+    /// Puts the invoice records back as they were when the invoice was opened or last saved.
+    void Verwerfen();
+    /// Lets the user pick the invoice record from the database's list.
+    void RechnungWählen();
+    /// Whether the totals may go to record `id`: it is the invoice's record, or the user agrees.
+    bool DatensatzBestätigen(int id);
     bool FensterOffen() const;
     /// "Bearbeiten → Rückgängig" (zurück) or "Wiederherstellen": the invoice's history, one step.
     void VerlaufSchritt(bool zurück);
@@ -79,12 +90,16 @@ private:
     std::shared_ptr<dao::Workspace> workspace_;
     std::shared_ptr<dao::Database> datenbank_;
     std::filesystem::path datenbankPfad_;
-    /// The invoice record as it stood before the first calculation since the last save.
-    std::shared_ptr<Rechnungsstand> vorher_;
+    /// The invoice records as they stood before the first calculation since the invoice was opened
+    /// or last saved: put back when its changes are discarded, kept in its history when it is saved.
+    Rechnungsstände stand_;
+    /// The record the invoice's totals went to last (0: none yet).
+    int datensatz_ = 0;
 
     QMdiArea* bereich_;
     Auftragspanel* auftrag_ = nullptr;
     Tabellenpanel* tabellen_ = nullptr;
+    Seitenansicht* seite_ = nullptr;
     QLabel* summen_ = nullptr;
     QLabel* dateien_ = nullptr;
     QMenu* zuletzt_ = nullptr;
@@ -92,6 +107,7 @@ private:
     QAction* speichernUnter_ = nullptr;
     QAction* rückgängig_ = nullptr;
     QAction* wiederherstellen_ = nullptr;
+    QAction* pdf_ = nullptr;
     std::array<QAction*, 6> kategorien_{};
     bool ohneRückfrage_ = false;
 };

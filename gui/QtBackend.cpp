@@ -5,6 +5,7 @@
 #include "gui/Gestaltung.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/OptionButton.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -13,6 +14,7 @@
 #include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -25,12 +27,26 @@ namespace {
 
 constexpr double twipsJePixel = 15;
 
+/// A window's view that scrolls when the area is smaller; it asks for the view's whole size.
+class Rollbereich : public QScrollArea {
+public:
+    QSize sizeHint() const override {
+        int rand = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(rand, rand) : QScrollArea::sizeHint();
+    }
+};
+
 /// The sub-window of a calculator window: closing it unloads the window, as the toolkit's close
 /// box does; the view closes it in turn when the window unloads itself.
 class Unterfenster : public QMdiSubWindow {
 public:
     explicit Unterfenster(Formularansicht* ansicht) : ansicht_(ansicht) {
-        setWidget(ansicht);
+        // A window larger than the area scrolls, so that its buttons stay reachable on a small screen.
+        auto* rollbereich = new Rollbereich;
+        rollbereich->setWidgetResizable(true);
+        rollbereich->setFrameShape(QFrame::NoFrame);
+        rollbereich->setWidget(ansicht);
+        setWidget(rollbereich);
         setAttribute(Qt::WA_DeleteOnClose);
         setWindowIcon(ansicht->windowIcon());
     }
@@ -38,6 +54,10 @@ public:
 protected:
     void closeEvent(QCloseEvent* ereignis) override {
         if (!ansicht_->Gelöst() && ansicht_->Form().IsLoaded()) {
+            if (!ansicht_->VerwerfenBestätigt()) {
+                ereignis->ignore();
+                return;
+            }
             ansicht_->Form().Unload();
             // An unload step may keep the window open; the view then stays too.
             if (!ansicht_->Gelöst()) {
@@ -48,26 +68,44 @@ protected:
         QMdiSubWindow::closeEvent(ereignis);
     }
 
+public:
+    /// The sub-window that holds `ansicht`, if one does.
+    static Unterfenster* Von(QWidget* ansicht) {
+        for (QWidget* w = ansicht->parentWidget(); w; w = w->parentWidget())
+            if (auto* unter = dynamic_cast<Unterfenster*>(w)) return unter;
+        return nullptr;
+    }
+
+    /// As large as the window wants, but no larger than the area shows.
+    void Einpassen(const QSize& bereich) { resize(sizeHint().boundedTo(bereich)); }
+
 private:
     Formularansicht* ansicht_;
 };
 
+bool DefaultDrücken(ui::Form& form) {
+    for (ui::Control* c : form.Controls())
+        if (auto* knopf = dynamic_cast<ui::CommandButton*>(c); knopf && knopf->Default()) {
+            knopf->Press();
+            return true;
+        }
+    return false;
+}
+
 /// The dialog of a modal form: closing it confirms with the Default button, as Enter would.
 class Dialog : public QDialog {
 public:
-    Dialog(ui::Form& form, QWidget* eltern) : QDialog(eltern), form_(form) {}
+    Dialog(ui::Form& form, QWidget* eltern, bool& verlassen)
+        : QDialog(eltern), form_(form), verlassen_(verlassen) {}
 
     void reject() override {
-        for (ui::Control* c : form_.Controls())
-            if (auto* knopf = dynamic_cast<ui::CommandButton*>(c); knopf && knopf->Default()) {
-                knopf->Press();
-                return;
-            }
-        form_.Hide();
+        verlassen_ = true;
+        if (!DefaultDrücken(form_)) form_.Hide();
     }
 
 private:
     ui::Form& form_;
+    bool& verlassen_;
 };
 
 QWidget* EigenesFenster(std::int32_t kennung) {
@@ -102,7 +140,12 @@ std::int32_t QtBackend::Fensterkennung(QWidget& widget) {
 }
 
 void QtBackend::RunModal(ui::Form& form) {
-    Dialog dialog(form, QApplication::activeWindow());
+    if (auto* option = dynamic_cast<ui::OptionButton*>(form.Find(std::exchange(vorwahl_, {})));
+        option && option->Visible()) {
+        option->Select();
+        if (DefaultDrücken(form)) return;
+    }
+    Dialog dialog(form, QApplication::activeWindow(), verlassen_);
     auto* ansicht = new Formularansicht(form, &dialog);
     Gestalten(*ansicht);
     auto* rahmen = new QVBoxLayout(&dialog);
@@ -206,7 +249,7 @@ std::int32_t QtBackend::SetParent(std::int32_t hWndChild, std::int32_t hWndNewPa
     auto* ansicht = new Formularansicht(*form);
     Gestalten(*ansicht);
     connect(ansicht, &Formularansicht::Entladen, this, [this, ansicht, name = Q(form->Name())] {
-        if (auto* unter = qobject_cast<QMdiSubWindow*>(ansicht->parentWidget())) {
+        if (auto* unter = Unterfenster::Von(ansicht)) {
             unter->close();
         } else {
             ansicht->hide();
@@ -219,6 +262,7 @@ std::int32_t QtBackend::SetParent(std::int32_t hWndChild, std::int32_t hWndNewPa
     if (QMdiArea* bereich = MdiBereich(eltern)) {
         auto* unter = new Unterfenster(ansicht);
         bereich->addSubWindow(unter);
+        unter->Einpassen(bereich->viewport()->size());
         Beobachten(ansicht, unter);
         unter->setVisible(form->Visible());
     } else if (eltern) {

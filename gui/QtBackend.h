@@ -9,6 +9,8 @@
 #include <QString>
 #include <cstdint>
 #include <map>
+#include <string>
+#include <utility>
 
 class QWidget;
 
@@ -42,6 +44,14 @@ public:
     /// Remembers the value and returns the previous one; the embedding needs no style.
     std::int32_t SetWindowLongA(std::int32_t hWnd, int index, std::int32_t newLong) override;
 
+    /// Whether a modal window was left with Escape or its close box since the last call. The
+    /// window's model still takes that as its Default button; the host undoes what followed.
+    bool DialogVerlassen() { return std::exchange(verlassen_, false); }
+
+    /// The next modal window is not shown: its option button `option` is selected and its Default
+    /// button pressed, as the user would; for a choice the user made elsewhere already.
+    void DialogVorwählen(std::string option) { vorwahl_ = std::move(option); }
+
     /// The native id of a widget as SetParent takes it (the widget becomes native).
     static std::int32_t Fensterkennung(QWidget& widget);
 
@@ -54,6 +64,8 @@ Q_SIGNALS:
 private:
     std::map<std::int32_t, std::int32_t> eltern_;
     std::map<std::pair<std::int32_t, int>, std::int32_t> werte_;
+    bool verlassen_ = false;
+    std::string vorwahl_;
 };
 
 } // namespace kovelund::gui

@@ -5,6 +5,8 @@
 #include "platform/ui/Grid.h"
 #include "platform/ui/TextBox.h"
 
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <algorithm>
@@ -231,9 +233,21 @@ bool Rasterbindung::eventFilter(QObject* objekt, QEvent* ereignis) {
         int code = Tastencode(*taste);
         int umschalt = Umschaltung(*taste);
         if (taste->key() == Qt::Key_Backtab) return false;
+        if (AnListeGeben(*taste)) return true;
         bool bewegt = code == ui::vbKeyTab || (code >= ui::vbKeyLeft && code <= ui::vbKeyDown);
         if (bewegt) {
             // The grid moves its current cell itself once the window's KeyDown left the key alone.
+            TasteGedrückt(code, umschalt);
+            return true;
+        }
+        // Keys that move the view's current cell go to the model, so that the cell shown as
+        // current stays the one typing goes into.
+        if (taste->key() == Qt::Key_Home || taste->key() == Qt::Key_End) {
+            TasteGedrückt(code, umschalt);
+            AnsRandGehen(taste->key() == Qt::Key_Home);
+            return true;
+        }
+        if (taste->key() == Qt::Key_PageUp || taste->key() == Qt::Key_PageDown) {
             TasteGedrückt(code, umschalt);
             return true;
         }
@@ -241,6 +255,42 @@ bool Rasterbindung::eventFilter(QObject* objekt, QEvent* ereignis) {
         return false;
     }
     return Bindung::eventFilter(objekt, ereignis);
+}
+
+void Rasterbindung::AnsRandGehen(bool anfang) {
+    if (Gelöst() || grid_.Row() < 1) return;
+    int spalte = 0;
+    for (int c = 1; c <= grid_.Cols(); ++c)
+        if (grid_.ColWidth(c) > 0 && (spalte == 0 || !anfang)) spalte = c;
+    if (spalte == 0 || spalte == grid_.Col()) return;
+    Weitergeben([&] { grid_.Select(grid_.Row(), spalte); });
+}
+
+QWidget* Rasterbindung::ListeÜberZelle() const {
+    QRect zelle = Zellrechteck(grid_.Row(), grid_.Col());
+    for (QWidget* liste : listen_)
+        if (liste->isVisible() && zelle.isValid() && liste->geometry().intersects(zelle)) return liste;
+    return nullptr;
+}
+
+bool Rasterbindung::AnListeGeben(QKeyEvent& taste) {
+    QWidget* liste = ListeÜberZelle();
+    if (!liste) return false;
+    bool alt = taste.modifiers().testFlag(Qt::AltModifier);
+    bool öffnen = taste.key() == Qt::Key_F4 || taste.key() == Qt::Key_Space ||
+                  (alt && (taste.key() == Qt::Key_Down || taste.key() == Qt::Key_Up));
+    bool buchstabe = !alt && !taste.modifiers().testFlag(Qt::ControlModifier) && !taste.text().isEmpty() &&
+                     taste.text().at(0).isLetterOrNumber();
+    if (!öffnen && !buchstabe) return false;
+    // The list takes the focus as a click on it would; a letter then chooses the entry it begins.
+    liste->setFocus(Qt::OtherFocusReason);
+    if (öffnen) {
+        if (auto* auswahl = qobject_cast<QComboBox*>(liste)) auswahl->showPopup();
+    } else {
+        QKeyEvent kopie(QEvent::KeyPress, taste.key(), taste.modifiers(), taste.text());
+        QCoreApplication::sendEvent(liste, &kopie);
+    }
+    return true;
 }
 
 } // namespace kovelund::gui

@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <memory>
+#include <vector>
 
 namespace kovelund::ui {
 class Grid;
@@ -72,6 +73,8 @@ public:
     void ZelleBearbeitet(int zeile, int spalte, const QString& text);
     /// The user pressed a key in the grid or its editor.
     void TasteGedrückt(int code, int umschalt);
+    /// The choice list `liste` lies over some of the grid's cells (Formularansicht::Überlagern).
+    void ListeÜberlagern(QWidget* liste) { listen_.push_back(liste); }
 
 protected:
     void Zeigen() override;
@@ -83,12 +86,19 @@ private:
     void AuswahlZeigen();
     void ZelleGewählt(const QModelIndex& index);
     void AuswahlGeändert();
+    /// Home and End: the first or last shown column of the row, as a click there would choose it.
+    void AnsRandGehen(bool anfang);
+    /// The choice list shown over the current cell, if one is.
+    QWidget* ListeÜberZelle() const;
+    /// Hands a key meant for the choice list over the current cell to it; false when it is none.
+    bool AnListeGeben(QKeyEvent& taste);
 
     ui::Grid& grid_;
     QTableView* tabelle_;
     std::unique_ptr<Rastermodell> modell_;
     std::unique_ptr<Zelleditor> editor_;
     int obersteZeile_ = 0;
+    std::vector<QWidget*> listen_;
 };
 
 } // namespace kovelund::gui

@@ -60,7 +60,9 @@ void GastQt::kategorie2ImMdiBereichBisInsDokument() {
     QSignalSpy fertig(gast_.get(), &Gastfenster::Abgeschlossen);
     QWidget* fenster = Öffnen();
     QVERIFY(fenster);
-    QCOMPARE(fenster->objectName(), QStringLiteral("frmKat2"));
+    // The sub-window holds the calculator window, in a scroll area of its own on a small screen.
+    QVERIFY(fenster->objectName() == QStringLiteral("frmKat2") ||
+            fenster->findChild<QWidget*>(QStringLiteral("frmKat2")));
     probe::Kategorie2Ausfüllen(fenster);
     probe::Klicken(probe::Element(fenster, "CommandEnde"));
 
