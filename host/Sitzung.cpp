@@ -9,12 +9,16 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
+#include "platform/datei/Dateistand.h"
+#include "platform/datei/Sperre.h"
 #include "platform/docx/Document.h"
 #include "platform/docx/Selection.h"
 #include "platform/docx/Table.h"
 #include "platform/ui/HeadlessBackend.h"
 #include "platform/ui/Label.h"
 #include "totals/G_frmTabelle.h"
+
+#include <algorithm>
 
 namespace kovelund {
 
@@ -43,12 +47,46 @@ std::shared_ptr<dao::Recordset> Rechnung(dao::Database& db, int id) {
     return rechnung;
 }
 
+/// Locks the invoice, and the file it is saved to when that is another one.
+std::vector<datei::Sperre> Sperren(const Sitzungsauftrag& auftrag) {
+    std::vector<datei::Sperre> sperren;
+    sperren.push_back(datei::Sperre::Nehmen(auftrag.dokument));
+    std::error_code fehler;
+    if (!auftrag.ausgabe.empty() && !std::filesystem::equivalent(auftrag.ausgabe, auftrag.dokument, fehler))
+        sperren.push_back(datei::Sperre::Nehmen(auftrag.ausgabe));
+    return sperren;
+}
+
+/// Saves unless the invoice on disk is no longer the file that was opened.
+void Speichern(docx::Document& dokument, const Sitzungsauftrag& auftrag, const datei::Dateistand& geöffnet) {
+    std::filesystem::path ziel = auftrag.ausgabe.empty() ? auftrag.dokument : auftrag.ausgabe;
+    datei::Dateistand jetzt = datei::DateistandLesen(auftrag.dokument);
+    if (jetzt != geöffnet)
+        throw DokumentGeändert("'" + auftrag.dokument.string() + "' changed on disk since it was opened (" +
+                               datei::Unterschied(geöffnet, jetzt) + "); nothing was written");
+    dokument.SaveAs(ziel);
+}
+
 } // namespace
+
+std::string SatzNichtAktualisiertText(const Sitzungsbericht& bericht) {
+    std::string text;
+    for (const Fehlschritt& s : bericht.fehlschritte)
+        if (Datenbankfehler(s))
+            text += (text.empty() ? "" : "; ") + s.ort + ": error " + std::to_string(s.nummer) + ": " +
+                    s.beschreibung;
+    return "invoice saved, invoice record not updated: " + text;
+}
 
 Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     Skript skript = SkriptLaden(auftrag.skript);
+    auto sperren = Sperren(auftrag);
+    datei::Dateistand geöffnet = datei::DateistandLesen(auftrag.dokument);
     auto dokument = docx::Document::Open(auftrag.dokument);
-    auto workspace = std::make_shared<dao::Workspace>();
+    auto workspace =
+        auftrag.datenbankWartezeit
+            ? std::make_shared<dao::Workspace>("#Default Workspace#", *auftrag.datenbankWartezeit)
+            : std::make_shared<dao::Workspace>();
     auto datenbank = workspace->OpenDatabase(auftrag.datenbank.string());
     std::shared_ptr<dao::Recordset> rechnung;
     if (auftrag.rechnung) rechnung = Rechnung(*datenbank, *auftrag.rechnung);
@@ -63,6 +101,7 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
         }
     } aufräumen;
     int protokollVorher = Protokollsätze();
+    Protokollauszug protokoll;
     KV kv;
     kv.SetDoc(dokument);
     kv.SetNeueAbfrage(datenbank);
@@ -100,10 +139,14 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     if (!bericht.geschlossen)
         throw SkriptFehler("the window is still open when the steps end; nothing was written");
     if (dokument->Modified()) {
-        dokument->SaveAs(auftrag.ausgabe.empty() ? auftrag.dokument : auftrag.ausgabe);
+        Speichern(*dokument, auftrag, geöffnet);
         bericht.gespeichert = true;
     }
     bericht.protokollsätze = Protokollsätze() - protokollVorher;
+    bericht.fehlschritte = protokoll.Neue();
+    bericht.rechnungssatzAktuell =
+        !bericht.gespeichert || !auftrag.rechnung ||
+        std::none_of(bericht.fehlschritte.begin(), bericht.fehlschritte.end(), Datenbankfehler);
     return bericht;
 }
 
