@@ -22,6 +22,14 @@ namespace kovelund::docx {
 class Document;
 }
 
+namespace kovelund {
+class Protokollauszug;
+}
+namespace kovelund::datei {
+class Sperre;
+struct Dateistand;
+} // namespace kovelund::datei
+
 namespace kovelund::gui {
 
 class Auftragspanel;
@@ -68,12 +76,23 @@ private:
     /// Asks to save unsaved changes; false when the user cancels.
     bool ÄnderungenKlären();
     bool FensterOffen() const;
+    /// Takes the lock on the invoice; when someone else holds it, asks whether to open it
+    /// read-only. False when the user cancels.
+    bool SperreNehmen(const std::filesystem::path& datei);
+    /// After a window closed: warns with "Wiederholen" when the invoice record was not written.
+    void SatzPrüfen();
 
     KV kv_;
     std::shared_ptr<docx::Document> dokument_;
     std::shared_ptr<dao::Workspace> workspace_;
     std::shared_ptr<dao::Database> datenbank_;
     std::filesystem::path datenbankPfad_;
+    /// The lock on the invoice; none when it is open read-only.
+    std::unique_ptr<datei::Sperre> sperre_;
+    /// The invoice file as opened or last saved, so that another program's change is not overwritten.
+    std::unique_ptr<datei::Dateistand> geöffnet_;
+    /// The error log from the last Show on.
+    std::unique_ptr<Protokollauszug> protokoll_;
 
     QMdiArea* bereich_;
     Auftragspanel* auftrag_ = nullptr;
