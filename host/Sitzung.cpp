@@ -57,13 +57,43 @@ std::vector<datei::Sperre> Sperren(const Sitzungsauftrag& auftrag) {
     return sperren;
 }
 
-/// Saves unless the invoice on disk is no longer the file that was opened.
-void Speichern(docx::Document& dokument, const Sitzungsauftrag& auftrag, const datei::Dateistand& geöffnet) {
+// The amounts the totals store in the invoice record.
+constexpr const char* satzfelder[] = {"NettoRechnung", "Brutto", "MehrwertsteuerFreierbetrag",
+                                      "Mehrwertsteuersatz"};
+
+std::vector<Variant> Beträge(dao::Recordset* rechnung) {
+    std::vector<Variant> werte;
+    if (rechnung != nullptr)
+        for (const char* feld : satzfelder)
+            werte.push_back(rechnung->Fields(feld).Value());
+    return werte;
+}
+
+/// Puts the record's amounts back as they were before the session; says how that went.
+std::string Zurücksetzen(dao::Recordset* rechnung, const std::vector<Variant>& vorher) {
+    if (rechnung == nullptr) return "";
+    try {
+        rechnung->Edit();
+        for (std::size_t i = 0; i < vorher.size(); ++i)
+            rechnung->Fields(satzfelder[i]) = vorher[i];
+        rechnung->Update();
+        return ", the invoice record keeps its amounts from before";
+    } catch (const Fehler& f) {
+        return "; the invoice record could not be put back and holds this session's totals: " +
+               std::string(f.what());
+    }
+}
+
+/// Saves unless the invoice on disk is no longer the file that was opened; then the record's
+/// amounts are put back too, so that record and invoice still agree.
+void Speichern(docx::Document& dokument, const Sitzungsauftrag& auftrag, const datei::Dateistand& geöffnet,
+               dao::Recordset* rechnung, const std::vector<Variant>& vorher) {
     std::filesystem::path ziel = auftrag.ausgabe.empty() ? auftrag.dokument : auftrag.ausgabe;
     datei::Dateistand jetzt = datei::DateistandLesen(auftrag.dokument);
     if (jetzt != geöffnet)
         throw DokumentGeändert("'" + auftrag.dokument.string() + "' changed on disk since it was opened (" +
-                               datei::Unterschied(geöffnet, jetzt) + "); nothing was written");
+                               datei::Unterschied(geöffnet, jetzt) + "); nothing was written" +
+                               Zurücksetzen(rechnung, vorher));
     dokument.SaveAs(ziel);
 }
 
@@ -90,6 +120,7 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     auto datenbank = workspace->OpenDatabase(auftrag.datenbank.string());
     std::shared_ptr<dao::Recordset> rechnung;
     if (auftrag.rechnung) rechnung = Rechnung(*datenbank, *auftrag.rechnung);
+    std::vector<Variant> beträge = Beträge(rechnung.get());
 
     FensterRegistrieren(Fenster());
     // The windows of this session go with it, whichever way it ends, and so does the table choice,
@@ -139,7 +170,7 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     if (!bericht.geschlossen)
         throw SkriptFehler("the window is still open when the steps end; nothing was written");
     if (dokument->Modified()) {
-        Speichern(*dokument, auftrag, geöffnet);
+        Speichern(*dokument, auftrag, geöffnet, rechnung.get(), beträge);
         bericht.gespeichert = true;
     }
     bericht.protokollsätze = Protokollsätze() - protokollVorher;
