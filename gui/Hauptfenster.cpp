@@ -186,10 +186,13 @@ bool Hauptfenster::RechnungÖffnen(const std::filesystem::path& datei) {
     // The invoice open here is released first, so that opening it again does not find it locked.
     std::error_code gleich;
     if (dokument_ && std::filesystem::equivalent(dokument_->Path(), datei, gleich)) sperre_.reset();
-    if (!SperreNehmen(datei)) return false;
+    std::unique_ptr<datei::Sperre> sperre;
+    if (!SperreNehmen(datei, sperre)) return false;
     try {
-        geöffnet_ = std::make_unique<datei::Dateistand>(datei::DateistandLesen(datei));
+        auto stand = std::make_unique<datei::Dateistand>(datei::DateistandLesen(datei));
         dokument_ = docx::Document::Open(datei);
+        geöffnet_ = std::move(stand);
+        sperre_ = std::move(sperre);
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Rechnung öffnen"), QString::fromUtf8(fehler.what()));
         return false;
@@ -272,9 +275,9 @@ void Hauptfenster::GebührÖffnen(int index) {
     Aktualisieren();
 }
 
-bool Hauptfenster::SperreNehmen(const std::filesystem::path& datei) {
+bool Hauptfenster::SperreNehmen(const std::filesystem::path& datei, std::unique_ptr<datei::Sperre>& sperre) {
     try {
-        sperre_ = std::make_unique<datei::Sperre>(datei::Sperre::Nehmen(datei));
+        sperre = std::make_unique<datei::Sperre>(datei::Sperre::Nehmen(datei));
         return true;
     } catch (const datei::Gesperrt& fehler) {
         QMessageBox frage(
@@ -287,7 +290,6 @@ bool Hauptfenster::SperreNehmen(const std::filesystem::path& datei) {
             frage.addButton(QStringLiteral("&Schreibgeschützt öffnen"), QMessageBox::AcceptRole);
         frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
         frage.exec();
-        sperre_.reset();
         return frage.clickedButton() == lesen;
     }
 }

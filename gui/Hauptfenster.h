@@ -76,9 +76,9 @@ private:
     /// Asks to save unsaved changes; false when the user cancels.
     bool ÄnderungenKlären();
     bool FensterOffen() const;
-    /// Takes the lock on the invoice; when someone else holds it, asks whether to open it
-    /// read-only. False when the user cancels.
-    bool SperreNehmen(const std::filesystem::path& datei);
+    /// Takes the lock on the invoice into `sperre`; when someone else holds it, asks whether to open
+    /// it read-only (`sperre` stays empty). False when the user cancels.
+    bool SperreNehmen(const std::filesystem::path& datei, std::unique_ptr<datei::Sperre>& sperre);
     /// After a window closed: warns with "Wiederholen" when the invoice record was not written.
     void SatzPrüfen();
 
