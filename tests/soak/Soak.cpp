@@ -132,12 +132,14 @@ void Soak::Reihe() {
 void Soak::Wiederöffnen() {
     Zeile z{"statements reopened and written again", 0, 0, ""};
     std::srand(20);
+    // Reopening rewrites a statement in place, so the counts per category stay as they are now.
+    auto jeMarke = Lesen(e.bin, Dokument(), Datenbank(), rechnung).jeMarke;
     for (int i = 0; i < e.wiederöffnungen; ++i) {
         ++z.versuche;
         const fs::path& beispiel = skripte[static_cast<std::size_t>(std::rand()) % skripte.size()];
         nlohmann::json skript = nlohmann::json::parse(std::ifstream(beispiel));
         std::string marke = "Kovelund_" + std::to_string(skript["show"].get<int>() + 1);
-        int vorhanden = std::min(5, Lesen(e.bin, Dokument(), Datenbank(), rechnung).jeMarke[marke]);
+        int vorhanden = std::min(5, jeMarke[marke]);
         if (vorhanden == 0) continue;
         // The reopened statement is written back as it was read: the window's final click alone.
         std::string wahl = "optTabelle(" + std::to_string(std::rand() % vorhanden) + ")";
@@ -222,9 +224,14 @@ int main(int argc, char** argv) try {
     std::sort(soak.skripte.begin(), soak.skripte.end());
     if (soak.skripte.empty()) throw std::runtime_error("no scripts in " + soak.e.beispiele.string());
     auto anfang = std::chrono::steady_clock::now();
-    soak.Reihe();
-    soak.Wiederöffnen();
-    soak.Gleichzeitig();
+    // Each row is printed as its phase ends, so a long run shows its figures as it goes.
+    std::printf("| what was tried | how often | held | notes |\n|---|---:|---:|---|\n");
+    for (void (Soak::*phase)() : {&Soak::Reihe, &Soak::Wiederöffnen, &Soak::Gleichzeitig}) {
+        (soak.*phase)();
+        const Zeile& z = soak.zeilen.back();
+        std::printf("| %s | %d | %d | %s |\n", z.was.c_str(), z.versuche, z.gehalten, z.bemerkung.c_str());
+        std::fflush(stdout);
+    }
     int protokollsätze = 0;
     if (std::ifstream log{soak.e.ordner / "log" / "VamoVerw.log"})
         for (std::string zeile; std::getline(log, zeile);)
@@ -233,9 +240,6 @@ int main(int argc, char** argv) try {
     if (!protokollLeer) soak.fehler.push_back("the error log has records beyond the sixth-statement ones");
     auto sekunden =
         std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - anfang);
-    std::printf("| what was tried | how often | held | notes |\n|---|---:|---:|---|\n");
-    for (const Zeile& z : soak.zeilen)
-        std::printf("| %s | %d | %d | %s |\n", z.was.c_str(), z.versuche, z.gehalten, z.bemerkung.c_str());
     std::printf(
         "| error log: no record but \"a sixth statement cannot be offered\" | 1 | %d | %d such records |\n",
         protokollLeer ? 1 : 0, soak.sechste);
