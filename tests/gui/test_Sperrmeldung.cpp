@@ -11,6 +11,7 @@
 #include "platform/docx/Document.h"
 #include "totals/G_frmTabelle.h"
 
+#include <QApplication>
 #include <QMdiArea>
 #include <QMessageBox>
 #include <QPushButton>
