@@ -3,6 +3,7 @@
 #include "common/Funktionen.h"
 #include "common/Texte.h"
 #include "common/Variant.h"
+#include "component/Auftragskontext.h"
 #include "component/Fensterregister.h"
 #include "gui/Auftragspanel.h"
 #include "gui/Bindung.h"
@@ -13,12 +14,16 @@
 #include "gui/Seitenansicht.h"
 #include "gui/Symbole.h"
 #include "gui/Tabellenpanel.h"
+#include "host/Protokollauszug.h"
 #include "host/Verlauf.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
+#include "platform/datei/Dateistand.h"
+#include "platform/datei/Sperre.h"
 #include "platform/docx/Document.h"
 #include "platform/ui/Form.h"
+#include "totals/G_modSumme.h"
 #include "totals/VV_WordAuto.h"
 
 #include <QApplication>
@@ -39,6 +44,14 @@
 namespace kovelund::gui {
 
 namespace {
+
+QString Halter(const datei::Inhaber& i) {
+    std::string wer = i.benutzer + (i.rechner.empty() ? "" : "@" + i.rechner);
+    std::string name = i.name.empty() ? (i.benutzer.empty() ? "unbekannt" : i.benutzer) : i.name;
+    std::string mehr =
+        wer + (wer.empty() ? "" : ", ") + i.programm + (i.seit.empty() ? "" : ", seit " + i.seit);
+    return QString::fromStdString(name + " (" + mehr + ")");
+}
 
 QString Pfad(const std::filesystem::path& datei) {
     return QString::fromStdString(datei.string());
@@ -76,6 +89,7 @@ Hauptfenster::Hauptfenster() : bereich_(new QMdiArea(this)) {
         QMetaObject::invokeMethod(
             this,
             [this, index] {
+                SatzPrüfen();
                 SeiteNachführen(index + 1);
                 Aktualisieren();
             },
@@ -203,8 +217,16 @@ bool Hauptfenster::RechnungÖffnen(const std::filesystem::path& datei) {
         return false;
     }
     if (!ÄnderungenKlären()) return false;
+    // The invoice open here is released first, so that opening it again does not find it locked.
+    std::error_code gleich;
+    if (dokument_ && std::filesystem::equivalent(dokument_->Path(), datei, gleich)) sperre_.reset();
+    std::unique_ptr<datei::Sperre> sperre;
+    if (!SperreNehmen(datei, sperre)) return false;
     try {
+        auto stand = std::make_unique<datei::Dateistand>(datei::DateistandLesen(datei));
         dokument_ = docx::Document::Open(datei);
+        geöffnet_ = std::move(stand);
+        sperre_ = std::move(sperre);
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Rechnung öffnen"), QString::fromUtf8(fehler.what()));
         return false;
@@ -238,9 +260,29 @@ bool Hauptfenster::Speichern() {
 
 bool Hauptfenster::SpeichernUnter(const std::filesystem::path& datei) {
     if (!dokument_) return false;
+    std::error_code gleich;
+    bool hierher = std::filesystem::equivalent(dokument_->Path(), datei, gleich);
     try {
+        if (hierher && !sperre_)
+            throw std::runtime_error(
+                "Die Rechnung ist schreibgeschützt geöffnet; bitte unter anderem Namen speichern.");
+        if (hierher && geöffnet_ && datei::DateistandLesen(datei) != *geöffnet_)
+            throw std::runtime_error(
+                "„" + datei.filename().string() +
+                "“ wurde seit dem Öffnen von einem anderen Programm geändert. Nichts wurde "
+                "überschrieben; bitte unter anderem Namen speichern.");
+        // The invoice's own lock stays where it is until a save under another name succeeded.
+        std::unique_ptr<datei::Sperre> neueSperre;
+        if (!hierher) neueSperre = std::make_unique<datei::Sperre>(datei::Sperre::Nehmen(datei));
         if (dokument_->Modified()) Verlauf(datei).Sichern(stand_.Erster(), "Speichern");
         dokument_->SaveAs(datei);
+        if (neueSperre) sperre_ = std::move(neueSperre);
+        geöffnet_ = std::make_unique<datei::Dateistand>(datei::DateistandLesen(datei));
+    } catch (const datei::Gesperrt& fehler) {
+        QMessageBox::warning(this, QStringLiteral("Speichern"),
+                             QStringLiteral("„%1“ ist gesperrt von %2; nichts wurde gespeichert.")
+                                 .arg(Pfad(datei.filename()), Halter(fehler.Halter())));
+        return false;
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Speichern"), QString::fromUtf8(fehler.what()));
         return false;
@@ -259,14 +301,21 @@ void Hauptfenster::VerlaufSchritt(bool zurück) {
                                  QStringLiteral("Bitte zuerst die offenen Gebührenfenster schließen."));
         return;
     }
+    if (!sperre_) {
+        QMessageBox::information(this, QStringLiteral("Verlauf"),
+                                 QStringLiteral("Die Rechnung ist schreibgeschützt geöffnet."));
+        return;
+    }
     if (!ÄnderungenKlären()) return;
     const std::filesystem::path datei = dokument_->Path();
     try {
         Verlauf verlauf(datei);
         std::optional<std::filesystem::path> db;
         if (datenbank_) db = datenbankPfad_;
-        if (zurück ? verlauf.Rückgängig(db) : verlauf.Wiederherstellen(db))
+        if (zurück ? verlauf.Rückgängig(db) : verlauf.Wiederherstellen(db)) {
             dokument_ = docx::Document::Open(datei);
+            geöffnet_ = std::make_unique<datei::Dateistand>(datei::DateistandLesen(datei));
+        }
     } catch (const std::exception& fehler) {
         QMessageBox::warning(this, QStringLiteral("Verlauf"), QString::fromUtf8(fehler.what()));
     }
@@ -297,11 +346,57 @@ void Hauptfenster::GebührÖffnen(int index) {
     datensatz_ = auftrag_->Rechnung();
     auto* backend = dynamic_cast<QtBackend*>(&ui::CurrentBackend());
     if (backend) backend->DialogVerlassen();
+    protokoll_ = std::make_unique<Protokollauszug>();
     kv_.Show(static_cast<std::int16_t>(index), Variant(rechnung), QtBackend::Fensterkennung(*bereich_));
     // Escape or the close box in "Tabellenwahl" leaves it: the window it was asked for stays closed.
     if (backend && backend->DialogVerlassen())
         if (ui::Form* fenster = Fenster().Standardinstanz(index)) fenster->Unload();
     Aktualisieren();
+}
+
+bool Hauptfenster::SperreNehmen(const std::filesystem::path& datei, std::unique_ptr<datei::Sperre>& sperre) {
+    try {
+        sperre = std::make_unique<datei::Sperre>(datei::Sperre::Nehmen(datei));
+        return true;
+    } catch (const datei::Gesperrt& fehler) {
+        QMessageBox frage(
+            QMessageBox::Warning, QStringLiteral("Rechnung öffnen"),
+            QStringLiteral("„%1“ wird gerade bearbeitet von %2.\n\nSchreibgeschützt öffnen oder "
+                           "abbrechen und später erneut versuchen?")
+                .arg(Pfad(datei.filename()), Halter(fehler.Halter())),
+            QMessageBox::NoButton, this);
+        QPushButton* lesen =
+            frage.addButton(QStringLiteral("&Schreibgeschützt öffnen"), QMessageBox::AcceptRole);
+        frage.addButton(QStringLiteral("Abbrechen"), QMessageBox::RejectRole);
+        frage.exec();
+        return frage.clickedButton() == lesen;
+    }
+}
+
+void Hauptfenster::SatzPrüfen() {
+    if (!protokoll_) return;
+    auto fehler = [](const std::vector<Fehlschritt>& schritte) {
+        QString text;
+        for (const Fehlschritt& s : schritte)
+            if (Datenbankfehler(s)) text += QString::fromStdString(s.beschreibung) + QStringLiteral("\n");
+        return text;
+    };
+    for (QString text = fehler(protokoll_->Neue()); !text.isEmpty();) {
+        QMessageBox warnung(
+            QMessageBox::Warning, QStringLiteral("Rechnungssatz"),
+            QStringLiteral("Die Rechnung ist berechnet, aber der Rechnungssatz in der Datenbank "
+                           "wurde nicht aktualisiert; er enthält noch die alten Beträge.\n\n") +
+                text,
+            QMessageBox::NoButton, this);
+        QPushButton* wiederholen = warnung.addButton(QStringLiteral("&Wiederholen"), QMessageBox::AcceptRole);
+        warnung.addButton(QStringLiteral("&Schließen"), QMessageBox::RejectRole);
+        warnung.exec();
+        if (warnung.clickedButton() != wiederholen) break;
+        Protokollauszug nochmal;
+        SummeBilden(kovelund::Auftrag().Zahlungsziel);
+        text = fehler(nochmal.Neue());
+    }
+    protokoll_ = std::make_unique<Protokollauszug>();
 }
 
 QString Hauptfenster::Summentext() const {

@@ -23,6 +23,14 @@ namespace kovelund::docx {
 class Document;
 }
 
+namespace kovelund {
+class Protokollauszug;
+}
+namespace kovelund::datei {
+class Sperre;
+struct Dateistand;
+} // namespace kovelund::datei
+
 namespace kovelund::gui {
 
 class Auftragspanel;
@@ -84,6 +92,11 @@ private:
     bool FensterOffen() const;
     /// "Bearbeiten → Rückgängig" (zurück) or "Wiederherstellen": the invoice's history, one step.
     void VerlaufSchritt(bool zurück);
+    /// Takes the lock on the invoice into `sperre`; when someone else holds it, asks whether to open
+    /// it read-only (`sperre` stays empty). False when the user cancels.
+    bool SperreNehmen(const std::filesystem::path& datei, std::unique_ptr<datei::Sperre>& sperre);
+    /// After a window closed: warns with "Wiederholen" when the invoice record was not written.
+    void SatzPrüfen();
 
     KV kv_;
     std::shared_ptr<docx::Document> dokument_;
@@ -95,6 +108,12 @@ private:
     Rechnungsstände stand_;
     /// The record the invoice's totals went to last (0: none yet).
     int datensatz_ = 0;
+    /// The lock on the invoice; none when it is open read-only.
+    std::unique_ptr<datei::Sperre> sperre_;
+    /// The invoice file as opened or last saved, so that another program's change is not overwritten.
+    std::unique_ptr<datei::Dateistand> geöffnet_;
+    /// The error log from the last Show on.
+    std::unique_ptr<Protokollauszug> protokoll_;
 
     QMdiArea* bereich_;
     Auftragspanel* auftrag_ = nullptr;

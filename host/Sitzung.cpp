@@ -10,12 +10,16 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
+#include "platform/datei/Dateistand.h"
+#include "platform/datei/Sperre.h"
 #include "platform/docx/Document.h"
 #include "platform/docx/Selection.h"
 #include "platform/docx/Table.h"
 #include "platform/ui/HeadlessBackend.h"
 #include "platform/ui/Label.h"
 #include "totals/G_frmTabelle.h"
+
+#include <algorithm>
 
 namespace kovelund {
 
@@ -44,17 +48,68 @@ std::shared_ptr<dao::Recordset> Rechnung(dao::Database& db, int id) {
     return rechnung;
 }
 
+/// Locks the invoice, and the file it is saved to when that is another one.
+std::vector<datei::Sperre> Sperren(const Sitzungsauftrag& auftrag) {
+    std::vector<datei::Sperre> sperren;
+    sperren.push_back(datei::Sperre::Nehmen(auftrag.dokument));
+    std::error_code fehler;
+    if (!auftrag.ausgabe.empty() && !std::filesystem::equivalent(auftrag.ausgabe, auftrag.dokument, fehler))
+        sperren.push_back(datei::Sperre::Nehmen(auftrag.ausgabe));
+    return sperren;
+}
+
+/// Puts the record's amounts back as they were before the session; says how that went.
+std::string Zurücksetzen(dao::Database& datenbank, const std::optional<Rechnungsstand>& vorher) {
+    if (!vorher) return "";
+    try {
+        RechnungsstandSchreiben(datenbank, *vorher);
+        return ", the invoice record keeps its amounts from before";
+    } catch (const Fehler& f) {
+        return "; the invoice record could not be put back and holds this session's totals: " +
+               std::string(f.what());
+    }
+}
+
+/// Saves unless the invoice on disk is no longer the file that was opened; then the record's
+/// amounts are put back too, so that record and invoice still agree. A save first keeps the state
+/// it replaces in the invoice's history.
+void Speichern(docx::Document& dokument, const Sitzungsauftrag& auftrag, const datei::Dateistand& geöffnet,
+               dao::Database& datenbank, const std::optional<Rechnungsstand>& vorher) {
+    std::filesystem::path ziel = auftrag.ausgabe.empty() ? auftrag.dokument : auftrag.ausgabe;
+    datei::Dateistand jetzt = datei::DateistandLesen(auftrag.dokument);
+    if (jetzt != geöffnet)
+        throw DokumentGeändert("'" + auftrag.dokument.string() + "' changed on disk since it was opened (" +
+                               datei::Unterschied(geöffnet, jetzt) + "); nothing was written" +
+                               Zurücksetzen(datenbank, vorher));
+    Verlauf(ziel).Sichern(vorher, "run " + auftrag.skript.filename().string());
+    dokument.SaveAs(ziel);
+}
+
 } // namespace
+
+std::string SatzNichtAktualisiertText(const Sitzungsbericht& bericht) {
+    std::string text;
+    for (const Fehlschritt& s : bericht.fehlschritte)
+        if (Datenbankfehler(s))
+            text += (text.empty() ? "" : "; ") + s.ort + ": error " + std::to_string(s.nummer) + ": " +
+                    s.beschreibung;
+    return "invoice saved, invoice record not updated: " + text;
+}
 
 Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     Skript skript = SkriptLaden(auftrag.skript);
+    auto sperren = Sperren(auftrag);
+    datei::Dateistand geöffnet = datei::DateistandLesen(auftrag.dokument);
     auto dokument = docx::Document::Open(auftrag.dokument);
-    auto workspace = std::make_shared<dao::Workspace>();
+    auto workspace =
+        auftrag.datenbankWartezeit
+            ? std::make_shared<dao::Workspace>("#Default Workspace#", *auftrag.datenbankWartezeit)
+            : std::make_shared<dao::Workspace>();
     auto datenbank = workspace->OpenDatabase(auftrag.datenbank.string());
     std::shared_ptr<dao::Recordset> rechnung;
     if (auftrag.rechnung) rechnung = Rechnung(*datenbank, *auftrag.rechnung);
-    // The record as it stands before the calculation writes it, kept in the history when the invoice is
-    // saved.
+    // The record as it stands before the calculation writes it: kept in the history when the invoice
+    // is saved, put back when the save is refused.
     std::optional<Rechnungsstand> vorher;
     if (auftrag.rechnung)
         vorher =
@@ -70,6 +125,7 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
         }
     } aufräumen;
     int protokollVorher = Protokollsätze();
+    Protokollauszug protokoll;
     KV kv;
     kv.SetDoc(dokument);
     kv.SetNeueAbfrage(datenbank);
@@ -107,12 +163,14 @@ Sitzungsbericht SitzungSpielen(const Sitzungsauftrag& auftrag) {
     if (!bericht.geschlossen)
         throw SkriptFehler("the window is still open when the steps end; nothing was written");
     if (dokument->Modified()) {
-        const std::filesystem::path ziel = auftrag.ausgabe.empty() ? auftrag.dokument : auftrag.ausgabe;
-        Verlauf(ziel).Sichern(vorher, "run " + auftrag.skript.filename().string());
-        dokument->SaveAs(ziel);
+        Speichern(*dokument, auftrag, geöffnet, *datenbank, vorher);
         bericht.gespeichert = true;
     }
     bericht.protokollsätze = Protokollsätze() - protokollVorher;
+    bericht.fehlschritte = protokoll.Neue();
+    bericht.rechnungssatzAktuell =
+        !bericht.gespeichert || !auftrag.rechnung ||
+        std::none_of(bericht.fehlschritte.begin(), bericht.fehlschritte.end(), Datenbankfehler);
     return bericht;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
+#include "platform/datei/Sperre.h"
 #include "platform/docx/Document.h"
 
 #include <CLI/CLI.hpp>
@@ -33,11 +34,17 @@ namespace fs = std::filesystem;
 constexpr int demoRechnung = 17;
 
 void BerichtSchreiben(const fs::path& datei, const Sitzungsbericht& bericht) {
+    nlohmann::ordered_json schritte = nlohmann::ordered_json::array();
+    for (const Fehlschritt& s : bericht.fehlschritte)
+        schritte.push_back({{"where", s.ort}, {"number", s.nummer}, {"description", s.beschreibung}});
     nlohmann::ordered_json json = {{"closed", bericht.geschlossen},
+                                   {"saved", bericht.gespeichert},
                                    {"lblGebühr", bericht.lblGebühr
                                                      ? nlohmann::ordered_json(*bericht.lblGebühr)
                                                      : nlohmann::ordered_json(nullptr)},
-                                   {"log_records", bericht.protokollsätze}};
+                                   {"log_records", bericht.protokollsätze},
+                                   {"record_updated", bericht.rechnungssatzAktuell},
+                                   {"failed_steps", schritte}};
     std::ofstream aus(datei, std::ios::binary);
     aus << json.dump(2) << '\n';
     if (!aus) throw Fehler(75, "cannot write the report '" + datei.string() + "'");
@@ -77,7 +84,7 @@ int Demo(const fs::path& verzeichnis, const fs::path& beispiele) {
     if (skripte.empty()) throw Fehler(53, "no example scripts in '" + beispiele.string() + "'");
     for (const fs::path& skript : skripte) {
         Sitzungsauftrag auftrag{
-            skript, verzeichnis / "Rechnung.docx", verzeichnis / "host.sqlite", {}, demoRechnung};
+            skript, verzeichnis / "Rechnung.docx", verzeichnis / "host.sqlite", {}, demoRechnung, {}};
         Sitzungsbericht bericht = SitzungSpielen(auftrag);
         // A window without a running fee shows its fee only in the table it writes.
         std::string gebühr = bericht.lblGebühr ? "Gebühr " + Trimmen(*bericht.lblGebühr) + " €" : "";
@@ -87,6 +94,14 @@ int Demo(const fs::path& verzeichnis, const fs::path& beispiele) {
     SummenZeigen(verzeichnis / "host.sqlite");
     std::printf("\nRechnung geschrieben: %s\n", fs::absolute(verzeichnis / "Rechnung.docx").c_str());
     return 0;
+}
+
+int Spielen(const Sitzungsauftrag& auftrag, const fs::path& bericht) {
+    Sitzungsbericht ergebnis = SitzungSpielen(auftrag);
+    if (!bericht.empty()) BerichtSchreiben(bericht, ergebnis);
+    if (ergebnis.rechnungssatzAktuell) return 0;
+    std::fprintf(stderr, "kovelund: %s\n", SatzNichtAktualisiertText(ergebnis).c_str());
+    return ausgang::SatzNichtAktualisiert;
 }
 
 // An installed program finds the scripts in its documentation folder, one of the build tree in the
@@ -123,6 +138,11 @@ int main(int argc, char** argv) {
     run->add_option("--out", auftrag.ausgabe, "Where to save the invoice (default: --doc)");
     run->add_option("--invoice", auftrag.rechnung, "ID_Rechnungsnummer of the invoice record handed to Show");
     run->add_option("--report", bericht, "Write a JSON report of the session here");
+    std::optional<long> warten;
+    run->add_option("--db-wait", warten,
+                    "Milliseconds a database write waits for another connection's lock "
+                    "(default $KOVELUND_DB_WAIT_MS, else 5000)")
+        ->check(CLI::Range(0L, 600000L));
 
     fs::path dumpDokument;
     auto* dump =
@@ -166,8 +186,8 @@ int main(int argc, char** argv) {
         if (*init) {
             Initialisieren(initVerzeichnis);
         } else if (*run) {
-            Sitzungsbericht ergebnis = SitzungSpielen(auftrag);
-            if (!bericht.empty()) BerichtSchreiben(bericht, ergebnis);
+            if (warten) auftrag.datenbankWartezeit = std::chrono::milliseconds(*warten);
+            return Spielen(auftrag, bericht);
         } else if (*dump) {
             std::cout << DokumentAlsJson(*docx::Document::Open(dumpDokument)) << '\n';
         } else if (*demo) {
@@ -180,6 +200,12 @@ int main(int argc, char** argv) {
             return VerlaufGehen(verlaufDokument, undo->parsed(), verlaufDatenbank, std::cout, std::cerr);
         }
         return 0;
+    } catch (const datei::Gesperrt& fehler) {
+        std::fprintf(stderr, "kovelund: %s; nothing was written\n", fehler.what());
+        return ausgang::Gesperrt;
+    } catch (const DokumentGeändert& fehler) {
+        std::fprintf(stderr, "kovelund: %s\n", fehler.what());
+        return ausgang::Geändert;
     } catch (const std::exception& fehler) {
         std::fprintf(stderr, "kovelund: %s\n", fehler.what());
         return 1;

@@ -9,15 +9,21 @@
 
 namespace kovelund::dao {
 
+/// How long a write waits for another connection's lock unless told otherwise: $KOVELUND_DB_WAIT_MS
+/// milliseconds when that is a number from 0 to 600000, else 5 s, long enough for a host's own save
+/// to finish.
+std::chrono::milliseconds Standardwartezeit();
+
 /// Opens host database files (SQLite). A workspace holds no state beyond its name and how long a
 /// write waits for another connection's lock.
 class Workspace {
 public:
     explicit Workspace(std::string name = "#Default Workspace#",
-                       std::chrono::milliseconds lockWait = std::chrono::milliseconds(1000))
+                       std::chrono::milliseconds lockWait = Standardwartezeit())
         : name_(std::move(name)), lockWait_(lockWait) {}
 
     const std::string& Name() const { return name_; }
+    std::chrono::milliseconds LockWait() const { return lockWait_; }
 
     /// Opens an existing database file for reading and writing. 3024 when the file does not exist
     /// (it never creates one), 3343 when it is no database.

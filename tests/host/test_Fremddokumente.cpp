@@ -60,8 +60,12 @@ protected:
         fs::path kopie = dir / "Rechnung.docx";
         fs::copy_file(datei, kopie, fs::copy_options::overwrite_existing);
         std::vector<std::string> vorher = Absätze(*docx::Document::Open(kopie));
-        Sitzungsauftrag auftrag{
-            fs::path(KOVELUND_EXAMPLES) / "frmKat2-voll.json", kopie, dir / "host.sqlite", {}, std::nullopt};
+        Sitzungsauftrag auftrag{fs::path(KOVELUND_EXAMPLES) / "frmKat2-voll.json",
+                                kopie,
+                                dir / "host.sqlite",
+                                {},
+                                std::nullopt,
+                                {}};
         Sitzungsbericht bericht;
         ASSERT_NO_THROW(bericht = SitzungSpielen(auftrag));
         EXPECT_TRUE(bericht.gespeichert);

@@ -33,7 +33,8 @@ protected:
                                 ordner.Dokumentpfad(),
                                 ordner.Datenbankpfad(),
                                 {},
-                                17};
+                                17,
+                                {}};
         ASSERT_TRUE(SitzungSpielen(sitzung).gespeichert);
     }
 

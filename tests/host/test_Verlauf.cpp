@@ -33,8 +33,12 @@ struct Stand {
 class VerlaufTest : public ::testing::Test {
 protected:
     void Spielen(const char* beispiel) {
-        Sitzungsauftrag sitzung{
-            fs::path(KOVELUND_EXAMPLES) / beispiel, ordner.Dokumentpfad(), ordner.Datenbankpfad(), {}, 17};
+        Sitzungsauftrag sitzung{fs::path(KOVELUND_EXAMPLES) / beispiel,
+                                ordner.Dokumentpfad(),
+                                ordner.Datenbankpfad(),
+                                {},
+                                17,
+                                {}};
         ASSERT_TRUE(SitzungSpielen(sitzung).gespeichert) << beispiel;
     }
 

@@ -44,7 +44,8 @@ protected:
     }
 
     Sitzungsbericht Spielen(const fs::path& skript) {
-        return SitzungSpielen({skript, verzeichnis / "Rechnung.docx", verzeichnis / "host.sqlite", {}, 17});
+        return SitzungSpielen(
+            {skript, verzeichnis / "Rechnung.docx", verzeichnis / "host.sqlite", {}, 17, {}});
     }
 
     /// Picks the first category 2 statement of the invoice and finishes the window unchanged.

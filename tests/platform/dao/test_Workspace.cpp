@@ -69,5 +69,23 @@ TEST(Workspace, RecordsetsOutliveTheirDatabaseObject) {
     EXPECT_EQ(wieder->Fields("Brutto").Value(), Variant(100.0));
 }
 
+TEST(Workspace, WaitsSecondsForABusyDatabaseUnlessTheEnvironmentSaysOtherwise) {
+    auto mit = [](const char* wert) {
+        if (wert) setenv("KOVELUND_DB_WAIT_MS", wert, 1);
+        else unsetenv("KOVELUND_DB_WAIT_MS");
+        auto ms = Standardwartezeit().count();
+        unsetenv("KOVELUND_DB_WAIT_MS");
+        return ms;
+    };
+    EXPECT_EQ(mit(nullptr), 5000);
+    EXPECT_EQ(mit("250"), 250);
+    EXPECT_EQ(mit("0"), 0);
+    for (const char* unbrauchbar : {"", "-1", "2s", "600001", "99999999999999999999"})
+        EXPECT_EQ(mit(unbrauchbar), 5000) << unbrauchbar;
+    setenv("KOVELUND_DB_WAIT_MS", "40", 1);
+    EXPECT_EQ(Workspace().LockWait().count(), 40);
+    unsetenv("KOVELUND_DB_WAIT_MS");
+}
+
 } // namespace
 } // namespace kovelund::dao
