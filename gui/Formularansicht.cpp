@@ -3,6 +3,7 @@
 #include "gui/Eingabestand.h"
 #include "gui/Feldbindungen.h"
 #include "gui/Rasterbindung.h"
+#include "gui/Rueckfrage.h"
 #include "gui/Symbole.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
@@ -16,7 +17,6 @@
 #include "platform/ui/TextBox.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <stdexcept>
 
 namespace kovelund::gui {
@@ -119,14 +119,7 @@ void Formularansicht::FokusAbgleichen() {
 
 bool Formularansicht::VerwerfenBestätigt() {
     if (gelöst_ || !anfang_ || Eingabestand(form_) == *anfang_) return true;
-    QMessageBox frage(QMessageBox::Question, windowTitle(), QStringLiteral("Eingaben verwerfen?"),
-                      QMessageBox::NoButton, this);
-    QPushButton* ja = frage.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* nein = frage.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    frage.setDefaultButton(nein);
-    frage.setEscapeButton(nein);
-    frage.exec();
-    return frage.clickedButton() == ja;
+    return JaBestätigt(this, windowTitle(), QStringLiteral("Eingaben verwerfen?"));
 }
 
 void Formularansicht::TabreihenfolgeSetzen() {

@@ -11,6 +11,7 @@
 #include "gui/QtBackend.h"
 #include "gui/Rechnungswahl.h"
 #include "gui/Rechnungszuordnung.h"
+#include "gui/Rueckfrage.h"
 #include "gui/Seitenansicht.h"
 #include "gui/Symbole.h"
 #include "gui/Tabellenpanel.h"
@@ -510,19 +511,11 @@ void Hauptfenster::RechnungWählen() {
 
 bool Hauptfenster::DatensatzBestätigen(int id) {
     if (datensatz_ == 0 || datensatz_ == id) return true;
-    QMessageBox frage(
-        QMessageBox::Question, QStringLiteral("Rechnung (ID)"),
-        QStringLiteral("Die Summen dieser Rechnung stehen in Rechnung (ID) %1. Sollen sie jetzt in "
-                       "Rechnung (ID) %2 geschrieben werden?")
-            .arg(datensatz_)
-            .arg(id),
-        QMessageBox::NoButton, this);
-    QPushButton* ja = frage.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
-    QPushButton* nein = frage.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
-    frage.setDefaultButton(nein);
-    frage.setEscapeButton(nein);
-    frage.exec();
-    return frage.clickedButton() == ja;
+    return JaBestätigt(this, QStringLiteral("Rechnung (ID)"),
+                       QStringLiteral("Die Summen dieser Rechnung stehen in Rechnung (ID) %1. Sollen sie "
+                                      "jetzt in Rechnung (ID) %2 geschrieben werden?")
+                           .arg(datensatz_)
+                           .arg(id));
 }
 
 void Hauptfenster::OhneSpeichernSchließen() {
