@@ -1,4 +1,4 @@
-#include "Rechnungsprüfung.h"
+#include "Rechnungsbild.h"
 
 #include "Prozess.h"
 #include "platform/dao/Database.h"

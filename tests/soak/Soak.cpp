@@ -6,7 +6,7 @@
 //                 [--sessions 1000] [--reopens 200] [--rounds 50]
 
 #include "Prozess.h"
-#include "Rechnungsprüfung.h"
+#include "Rechnungsbild.h"
 
 #include <nlohmann/json.hpp>
 
