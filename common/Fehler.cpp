@@ -63,7 +63,7 @@ std::string Protokollordner(const std::string& komponente, const std::string& ba
     namespace fs = std::filesystem;
     fs::path innen = fs::path(komponente).lexically_relative(bauordner);
     if (!bauordner.empty() && !innen.empty() && *innen.begin() != "..") return komponente;
-    // The base directory specification ignores a relative XDG_DATA_HOME.
+    // A relative XDG_DATA_HOME is to be ignored, as the XDG base directory rules say.
     const char* daten = std::getenv("XDG_DATA_HOME");
     if (daten != nullptr && fs::path(daten).is_absolute()) return (fs::path(daten) / "kovelund").string();
     const char* heim = std::getenv("HOME");
