@@ -195,7 +195,10 @@ void DatensatzPrüfen(const Auftragskontext& k, Summen s, const std::vector<Anza
         {"NettoRechnung", soll.NettoRechnung},
         {"Brutto", soll.Brutto},
         {"MehrwertsteuerFreierbetrag", soll.MehrwertsteuerFreierbetrag}};
-    for (const auto& [feld, betrag] : felder) {
+    for (const auto& eintrag : felder) {
+        // Named copies: a lambda cannot capture a structured binding in C++20 as Clang 14 reads it.
+        const char* feld = eintrag.first;
+        double betrag = eintrag.second;
         std::string ist = "(nicht lesbar)";
         bool gleich = false;
         still([&] {
