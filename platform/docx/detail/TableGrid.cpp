@@ -4,21 +4,26 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <string>
 
 namespace kovelund::docx::detail {
 
 namespace {
 
+// Rows and cells are looked up for every cell a statement writes: one pass, one allocation, and
+// the wrappers' names compared only when a child is not the element sought.
 std::vector<pugi::xml_node> ChildrenThrough(pugi::xml_node parent, const char* name) {
     std::vector<pugi::xml_node> found;
-    for (pugi::xml_node c : parent.children()) {
-        if (Is(c, name))
+    found.reserve(16);
+    for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
+        const char* own = c.name();
+        if (std::strcmp(own, name) == 0)
             found.push_back(c);
-        else if (Is(c, "w:sdt")) {
+        else if (std::strcmp(own, "w:sdt") == 0) {
             for (pugi::xml_node n : c.child("w:sdtContent").children(name))
                 found.push_back(n);
-        } else if (Is(c, "w:customXml")) {
+        } else if (std::strcmp(own, "w:customXml") == 0) {
             for (pugi::xml_node n : c.children(name))
                 found.push_back(n);
         }
