@@ -40,6 +40,7 @@
 #include <QStatusBar>
 #include <algorithm>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 
 namespace kovelund::gui {
@@ -65,6 +66,26 @@ std::filesystem::path Pfad(const QString& datei) {
 QSettings Einstellungen() {
     return QSettings(QStringLiteral("Kovelund"), QStringLiteral("kovelund-gui"));
 }
+
+// Reading or writing a large invoice takes a moment: until the step ends the pointer is busy and
+// the status bar says what is being done.
+class Beschäftigt {
+public:
+    Beschäftigt(QStatusBar* leiste, const QString& text) : leiste_(leiste) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        leiste_->showMessage(text);
+        leiste_->repaint();
+    }
+    ~Beschäftigt() {
+        leiste_->clearMessage();
+        QApplication::restoreOverrideCursor();
+    }
+    Beschäftigt(const Beschäftigt&) = delete;
+    Beschäftigt& operator=(const Beschäftigt&) = delete;
+
+private:
+    QStatusBar* leiste_;
+};
 
 } // namespace
 
@@ -223,12 +244,15 @@ bool Hauptfenster::RechnungÖffnen(const std::filesystem::path& datei) {
     if (dokument_ && std::filesystem::equivalent(dokument_->Path(), datei, gleich)) sperre_.reset();
     std::unique_ptr<datei::Sperre> sperre;
     if (!SperreNehmen(datei, sperre)) return false;
+    std::optional<Beschäftigt> beschäftigt;
+    beschäftigt.emplace(statusBar(), QStringLiteral("Öffne „%1“ …").arg(Pfad(datei.filename())));
     try {
         auto stand = std::make_unique<datei::Dateistand>(datei::DateistandLesen(datei));
         dokument_ = docx::Document::Open(datei);
         geöffnet_ = std::move(stand);
         sperre_ = std::move(sperre);
     } catch (const std::exception& fehler) {
+        beschäftigt.reset();
         QMessageBox::warning(this, QStringLiteral("Rechnung öffnen"), QString::fromUtf8(fehler.what()));
         return false;
     }
@@ -263,6 +287,8 @@ bool Hauptfenster::SpeichernUnter(const std::filesystem::path& datei) {
     if (!dokument_) return false;
     std::error_code gleich;
     bool hierher = std::filesystem::equivalent(dokument_->Path(), datei, gleich);
+    std::optional<Beschäftigt> beschäftigt;
+    beschäftigt.emplace(statusBar(), QStringLiteral("Speichere „%1“ …").arg(Pfad(datei.filename())));
     try {
         if (hierher && !sperre_)
             throw std::runtime_error(
@@ -280,11 +306,13 @@ bool Hauptfenster::SpeichernUnter(const std::filesystem::path& datei) {
         if (neueSperre) sperre_ = std::move(neueSperre);
         geöffnet_ = std::make_unique<datei::Dateistand>(datei::DateistandLesen(datei));
     } catch (const datei::Gesperrt& fehler) {
+        beschäftigt.reset();
         QMessageBox::warning(this, QStringLiteral("Speichern"),
                              QStringLiteral("„%1“ ist gesperrt von %2; nichts wurde gespeichert.")
                                  .arg(Pfad(datei.filename()), Halter(fehler.Halter())));
         return false;
     } catch (const std::exception& fehler) {
+        beschäftigt.reset();
         QMessageBox::warning(this, QStringLiteral("Speichern"), QString::fromUtf8(fehler.what()));
         return false;
     }
@@ -309,6 +337,9 @@ void Hauptfenster::VerlaufSchritt(bool zurück) {
     }
     if (!ÄnderungenKlären()) return;
     const std::filesystem::path datei = dokument_->Path();
+    std::optional<Beschäftigt> beschäftigt;
+    beschäftigt.emplace(statusBar(), zurück ? QStringLiteral("Mache den letzten Schritt rückgängig …")
+                                            : QStringLiteral("Stelle den Schritt wieder her …"));
     try {
         Verlauf verlauf(datei);
         std::optional<std::filesystem::path> db;
@@ -318,6 +349,7 @@ void Hauptfenster::VerlaufSchritt(bool zurück) {
             geöffnet_ = std::make_unique<datei::Dateistand>(datei::DateistandLesen(datei));
         }
     } catch (const std::exception& fehler) {
+        beschäftigt.reset();
         QMessageBox::warning(this, QStringLiteral("Verlauf"), QString::fromUtf8(fehler.what()));
     }
     stand_.Vergessen();

@@ -20,6 +20,7 @@
 #include "totals/G_frmTabelle.h"
 
 #include <algorithm>
+#include <future>
 
 namespace kovelund {
 
@@ -81,8 +82,12 @@ void Speichern(docx::Document& dokument, const Sitzungsauftrag& auftrag, const d
         throw DokumentGeändert("'" + auftrag.dokument.string() + "' changed on disk since it was opened (" +
                                datei::Unterschied(geöffnet, jetzt) + "); nothing was written" +
                                Zurücksetzen(datenbank, vorher));
-    Verlauf(ziel).Sichern(vorher, "run " + auftrag.skript.filename().string());
-    dokument.SaveAs(ziel);
+    // The history copies the file as it stands while the new one is made and flushed; it is complete
+    // before the new file replaces the old, and a history that cannot be kept stops the save.
+    auto verlauf = std::async(std::launch::async, [&] {
+        Verlauf(ziel).Sichern(vorher, "run " + auftrag.skript.filename().string());
+    });
+    dokument.SaveAs(ziel, [&] { verlauf.get(); });
 }
 
 } // namespace

@@ -28,8 +28,8 @@ void Document::Save() {
     SaveAs(state_->Path());
 }
 
-void Document::SaveAs(const std::filesystem::path& path) {
-    WriteAtomically(path, state_->Bytes());
+void Document::SaveAs(const std::filesystem::path& path, const std::function<void()>& beforeReplacing) {
+    WriteAtomically(path, state_->Bytes(), {}, beforeReplacing);
     state_->SetPath(path);
     state_->Saved();
 }

@@ -10,6 +10,7 @@
 #include "platform/docx/Table.h"
 
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace kovelund::docx {
@@ -43,7 +44,9 @@ public:
     /// Writes the document to `path` through a temporary file beside it and a rename, so that a
     /// failure (5153) leaves the old file untouched; changed parts are written anew, untouched
     /// entries are copied as they are, in their order. The document then belongs to `path`.
-    void SaveAs(const std::filesystem::path& path);
+    /// `beforeReplacing` runs once the new file is on disk and before it replaces the old one, so
+    /// that work on the old file can overlap the save; what it throws stops the save likewise.
+    void SaveAs(const std::filesystem::path& path, const std::function<void()>& beforeReplacing = {});
     /// The bytes the document would be saved as.
     std::string Bytes();
     /// The XML of one part as it would be saved ("word/document.xml"), for diagnostics and checks;

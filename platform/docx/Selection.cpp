@@ -86,8 +86,10 @@ void Selection::SelectCells(Node table, std::vector<Node> cells) {
     wholeTable_ = false;
     if (table) {
         std::size_t all = 0;
-        for (pugi::xml_node row : RowsOf(N(table)))
-            all += CellsOf(row).size();
+        ForEachThrough(N(table), "w:tr", [&](pugi::xml_node row) {
+            all += static_cast<std::size_t>(CellCount(row));
+            return true;
+        });
         wholeTable_ = all == cells_.size();
     }
     range_.reset();

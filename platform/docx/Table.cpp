@@ -134,20 +134,17 @@ void RemoveAnchored(DocumentState* doc, pugi::xml_node table) {
 }
 
 pugi::xml_node CellAt(pugi::xml_node table, int row, int column) {
-    std::vector<pugi::xml_node> rows = RowsOf(table);
-    std::string what = "Cell(" + std::to_string(row) + ", " + std::to_string(column) + ")";
-    if (row < 1 || row > static_cast<int>(rows.size())) NoMember(what);
-    std::vector<pugi::xml_node> cells = CellsOf(rows[row - 1]);
-    if (column < 1 || column > static_cast<int>(cells.size())) NoMember(what);
-    return cells[column - 1];
+    pugi::xml_node cell = NthCell(NthRow(table, row - 1), column - 1);
+    if (!cell) NoMember("Cell(" + std::to_string(row) + ", " + std::to_string(column) + ")");
+    return cell;
 }
 
 std::vector<Node> ColumnCells(pugi::xml_node table, int index) {
     std::vector<Node> cells;
-    for (pugi::xml_node row : RowsOf(table)) {
-        std::vector<pugi::xml_node> inRow = CellsOf(row);
-        if (index <= static_cast<int>(inRow.size())) cells.push_back(R(inRow[index - 1]));
-    }
+    ForEachThrough(table, "w:tr", [&](pugi::xml_node row) {
+        if (pugi::xml_node cell = NthCell(row, index - 1)) cells.push_back(R(cell));
+        return true;
+    });
     return cells;
 }
 
@@ -246,10 +243,12 @@ void Column::Select() const {
 }
 
 int Columns::Count() const {
-    std::size_t most = 0;
-    for (pugi::xml_node row : RowsOf(N(table_)))
-        most = std::max(most, CellsOf(row).size());
-    return static_cast<int>(most);
+    int most = 0;
+    ForEachThrough(N(table_), "w:tr", [&](pugi::xml_node row) {
+        most = std::max(most, CellCount(row));
+        return true;
+    });
+    return most;
 }
 
 Column Columns::Item(int index) const {
@@ -258,7 +257,7 @@ Column Columns::Item(int index) const {
 }
 
 int Rows::Count() const {
-    return static_cast<int>(RowsOf(N(table_)).size());
+    return RowCount(N(table_));
 }
 
 void Rows::Add() {

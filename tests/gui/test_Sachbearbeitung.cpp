@@ -25,7 +25,9 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -34,6 +36,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QtTest>
+#include <fstream>
 
 using namespace kovelund;
 
@@ -55,6 +58,7 @@ private Q_SLOTS:
     void tabellenpanelNenntKategorieUndBetragUndOeffnet();
     void kleinerBildschirmZeigtKnoepfeUndSummen();
     void seitenansichtZeigtDieAbrechnungUndWirdPdf();
+    void oeffnenUndSpeichernZeigenDenZeigerBeschaeftigt();
 
 private:
     /// Category 2 with a few entries, finished with "&OK".
@@ -414,6 +418,43 @@ void Sachbearbeitung::seitenansichtZeigtDieAbrechnungUndWirdPdf() {
     QVERIFY(datei.open(QIODevice::ReadOnly));
     QVERIFY(datei.read(5) == "%PDF-");
     QVERIFY(!QFile::exists(pdf + QStringLiteral(".teil")));
+}
+
+void Sachbearbeitung::oeffnenUndSpeichernZeigenDenZeigerBeschaeftigt() {
+    // What the status bar said while the pointer was busy.
+    QStringList beschäftigt;
+    auto mitschrift =
+        connect(host_->statusBar(), &QStatusBar::messageChanged, this, [&](const QString& text) {
+            const QCursor* zeiger = QApplication::overrideCursor();
+            if (!text.isEmpty() && zeiger && zeiger->shape() == Qt::WaitCursor) beschäftigt << text;
+        });
+    QVERIFY(host_->RechnungÖffnen(beispiel_->Rechnung()));
+    Kategorie2Abschließen();
+    QTest::keyClick(host_.get(), Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(!host_->isWindowModified());
+    QCOMPARE(beschäftigt, QStringList({QStringLiteral("Öffne „Rechnung.docx“ …"),
+                                       QStringLiteral("Speichere „Rechnung.docx“ …")}));
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(host_->statusBar()->currentMessage().isEmpty());
+
+    // A file that is no invoice: its message comes with the usual pointer, and none stays busy.
+    std::filesystem::path kaputt = beispiel_->Ordner() / "kaputt.docx";
+    std::ofstream(kaputt) << "kein Zip";
+    bool zeigerBeiMeldung = true;
+    QTimer wache;
+    connect(&wache, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            zeigerBeiMeldung = QApplication::overrideCursor() != nullptr;
+            box->done(QMessageBox::Ok);
+        }
+    });
+    wache.start(10);
+    QVERIFY(!host_->RechnungÖffnen(kaputt));
+    wache.stop();
+    disconnect(mitschrift);
+    QVERIFY(!zeigerBeiMeldung);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+    QVERIFY(host_->statusBar()->currentMessage().isEmpty());
 }
 
 QTEST_MAIN(Sachbearbeitung)

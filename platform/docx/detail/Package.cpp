@@ -190,7 +190,8 @@ std::string ReadFile(const std::filesystem::path& path) {
     return bytes;
 }
 
-void WriteAtomically(const std::filesystem::path& target, const std::string& bytes, const SaveCalls& calls) {
+void WriteAtomically(const std::filesystem::path& target, const std::string& bytes, const SaveCalls& calls,
+                     const std::function<void()>& beforeReplacing) {
     std::filesystem::path dir =
         target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
     std::string pattern =
@@ -217,6 +218,14 @@ void WriteAtomically(const std::filesystem::path& target, const std::string& byt
     ::fchmod(fd, ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
     if (calls.flush(fd) != 0) abandon("cannot flush the temporary file", true);
     if (::close(fd) != 0) abandon("cannot close the temporary file", false);
+    if (beforeReplacing) {
+        try {
+            beforeReplacing();
+        } catch (...) {
+            ::unlink(pattern.c_str());
+            throw;
+        }
+    }
     if (calls.rename(pattern.c_str(), target.c_str()) != 0) abandon("cannot replace the file", false);
     // The rename itself lasts only once the folder is flushed too.
     if (int folder = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY); folder >= 0) {

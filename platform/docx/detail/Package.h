@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -57,8 +58,9 @@ struct SaveCalls {
 
 /// Writes `bytes` to a temporary file beside `target`, flushes it and renames it over `target`;
 /// on failure removes the temporary file, leaves `target` as it was and throws 5153.
+/// `beforeReplacing` runs between the flush and the rename; what it throws is passed on likewise.
 void WriteAtomically(const std::filesystem::path& target, const std::string& bytes,
-                     const SaveCalls& calls = {});
+                     const SaveCalls& calls = {}, const std::function<void()>& beforeReplacing = {});
 
 /// Reads a whole file; throws 5792 naming it when it cannot be read.
 std::string ReadFile(const std::filesystem::path& path);

@@ -11,23 +11,31 @@ namespace kovelund::docx::detail {
 
 namespace {
 
-// Rows and cells are looked up for every cell a statement writes: one pass, one allocation, and
-// the wrappers' names compared only when a child is not the element sought.
 std::vector<pugi::xml_node> ChildrenThrough(pugi::xml_node parent, const char* name) {
     std::vector<pugi::xml_node> found;
     found.reserve(16);
-    for (pugi::xml_node c = parent.first_child(); c; c = c.next_sibling()) {
-        const char* own = c.name();
-        if (std::strcmp(own, name) == 0)
-            found.push_back(c);
-        else if (std::strcmp(own, "w:sdt") == 0) {
-            for (pugi::xml_node n : c.child("w:sdtContent").children(name))
-                found.push_back(n);
-        } else if (std::strcmp(own, "w:customXml") == 0) {
-            for (pugi::xml_node n : c.children(name))
-                found.push_back(n);
-        }
-    }
+    ForEachThrough(parent, name, [&](pugi::xml_node n) {
+        found.push_back(n);
+        return true;
+    });
+    return found;
+}
+
+int CountThrough(pugi::xml_node parent, const char* name) {
+    int count = 0;
+    ForEachThrough(parent, name, [&](pugi::xml_node) {
+        ++count;
+        return true;
+    });
+    return count;
+}
+
+pugi::xml_node NthThrough(pugi::xml_node parent, const char* name, int index) {
+    pugi::xml_node found;
+    ForEachThrough(parent, name, [&](pugi::xml_node n) {
+        if (index-- == 0) found = n;
+        return !found;
+    });
     return found;
 }
 
@@ -68,13 +76,14 @@ RowEdges EdgesOf(pugi::xml_node row, const std::vector<long long>& grid) {
                          ? Measure(wBefore.attribute("w:w"))
                          : GridSum(grid, 0, column);
     RowEdges result{row, {left}};
-    for (pugi::xml_node cell : CellsOf(row)) {
+    ForEachThrough(row, "w:tc", [&](pugi::xml_node cell) {
         int span = std::max(1, Value(cell.child("w:tcPr"), "w:gridSpan"));
         long long width = OwnWidth(cell);
         if (width == 0) width = GridSum(grid, column, span);
         column = std::min(column + span, 1 << 20);
         result.edges.push_back(result.edges.back() + width);
-    }
+        return true;
+    });
     return result;
 }
 
@@ -115,6 +124,18 @@ std::vector<pugi::xml_node> RowsOf(pugi::xml_node table) {
 }
 std::vector<pugi::xml_node> CellsOf(pugi::xml_node row) {
     return ChildrenThrough(row, "w:tc");
+}
+int RowCount(pugi::xml_node table) {
+    return CountThrough(table, "w:tr");
+}
+int CellCount(pugi::xml_node row) {
+    return CountThrough(row, "w:tc");
+}
+pugi::xml_node NthRow(pugi::xml_node table, int index) {
+    return NthThrough(table, "w:tr", index);
+}
+pugi::xml_node NthCell(pugi::xml_node row, int index) {
+    return NthThrough(row, "w:tc", index);
 }
 
 pugi::xml_node RowOf(pugi::xml_node cell) {
@@ -177,15 +198,13 @@ void RebuildGrid(pugi::xml_node table) {
 }
 
 bool GridFollowsWidths(pugi::xml_node table) {
-    for (pugi::xml_node row : RowsOf(table)) {
+    return ForEachThrough(table, "w:tr", [](pugi::xml_node row) {
         pugi::xml_node trPr = row.child("w:trPr");
         if (Value(trPr, "w:gridBefore") > 0 &&
             std::string_view(trPr.child("w:wBefore").attribute("w:type").value()) != "dxa")
             return false;
-        for (pugi::xml_node cell : CellsOf(row))
-            if (OwnWidth(cell) == 0) return false;
-    }
-    return true;
+        return ForEachThrough(row, "w:tc", [](pugi::xml_node cell) { return OwnWidth(cell) != 0; });
+    });
 }
 
 } // namespace kovelund::docx::detail

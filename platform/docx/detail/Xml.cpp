@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
+#include <unordered_set>
 
 namespace kovelund::docx::detail {
 
@@ -113,6 +115,17 @@ const std::initializer_list<const char*> BorderOrder = {"w:top",   "w:left", "w:
 
 namespace {
 
+// A fixed set of element names: the walks ask one for every element they pass, and a hash look-up
+// answers that in one step where a list of twenty compared names took twenty.
+class Names {
+public:
+    Names(std::initializer_list<std::string_view> names) : names_(names) {}
+    bool Contain(const char* name) const { return names_.count(std::string_view(name)) != 0; }
+
+private:
+    std::unordered_set<std::string_view> names_;
+};
+
 bool OneOf(const char* name, std::initializer_list<const char*> names) {
     return std::any_of(names.begin(), names.end(), [&](const char* n) { return std::strcmp(n, name) == 0; });
 }
@@ -127,21 +140,20 @@ int OrderOf(const char* name, std::initializer_list<const char*> order) {
 }
 
 bool Skipped(pugi::xml_node node) {
-    static const std::initializer_list<const char*> skipped = {
-        "w:pPr",      "w:rPr",         "w:tblPr",     "w:trPr",
-        "w:tcPr",     "w:tblGrid",     "w:sectPr",    "w:del",
-        "w:moveFrom", "w:delText",     "w:instrText", "w:drawing",
-        "w:pict",     "w:object",      "w:tblPrEx",   "mc:AlternateContent",
-        "w:fldData",  "w:customXmlPr", "w:sdtPr",     "w:sdtEndPr"};
-    return OneOf(node.name(), skipped);
+    static const Names skipped = {"w:pPr",      "w:rPr",         "w:tblPr",     "w:trPr",
+                                  "w:tcPr",     "w:tblGrid",     "w:sectPr",    "w:del",
+                                  "w:moveFrom", "w:delText",     "w:instrText", "w:drawing",
+                                  "w:pict",     "w:object",      "w:tblPrEx",   "mc:AlternateContent",
+                                  "w:fldData",  "w:customXmlPr", "w:sdtPr",     "w:sdtEndPr"};
+    return skipped.Contain(node.name());
 }
 
 bool Marker(pugi::xml_node node) {
-    static const std::initializer_list<const char*> markers = {
-        "w:bookmarkStart",    "w:bookmarkEnd",      "w:commentRangeStart", "w:commentRangeEnd",
-        "w:proofErr",         "w:permStart",        "w:permEnd",           "w:moveFromRangeStart",
-        "w:moveFromRangeEnd", "w:moveToRangeStart", "w:moveToRangeEnd"};
-    return OneOf(node.name(), markers);
+    static const Names markers = {"w:bookmarkStart",    "w:bookmarkEnd",        "w:commentRangeStart",
+                                  "w:commentRangeEnd",  "w:proofErr",           "w:permStart",
+                                  "w:permEnd",          "w:moveFromRangeStart", "w:moveFromRangeEnd",
+                                  "w:moveToRangeStart", "w:moveToRangeEnd"};
+    return markers.Contain(node.name());
 }
 
 bool BlockContainer(pugi::xml_node node) {
@@ -211,10 +223,6 @@ pugi::xml_node NewParagraphAfter(pugi::xml_node p) {
 }
 
 } // namespace
-
-bool Is(pugi::xml_node node, const char* name) {
-    return std::strcmp(node.name(), name) == 0;
-}
 
 pugi::xml_node Ensure(pugi::xml_node parent, const char* name, std::initializer_list<const char*> order) {
     if (pugi::xml_node existing = parent.child(name)) return existing;

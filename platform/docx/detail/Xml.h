@@ -6,6 +6,7 @@
 
 #include <pugixml.hpp>
 
+#include <cstring>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -21,7 +22,10 @@ inline pugi::xml_node N(Node node) {
 inline Node R(pugi::xml_node node) {
     return node.internal_object();
 }
-bool Is(pugi::xml_node node, const char* name);
+/// Whether an element has the name, prefixes normalised on load.
+inline bool Is(pugi::xml_node node, const char* name) {
+    return std::strcmp(node.name(), name) == 0;
+}
 
 /// Calls `visit(element, name, depth)` for every element below `root` in document order (depth 0
 /// for its children). pugixml's own walk: no recursion, as a damaged part may nest arbitrarily
