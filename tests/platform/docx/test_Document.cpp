@@ -11,6 +11,7 @@
 #include <csignal>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 using namespace kovelund::docx;
 using namespace kovelund::docx::test;
@@ -184,6 +185,20 @@ TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
             std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
             1);
     }
+    // Work that must end before the file is replaced runs once the new file is flushed; when it
+    // fails, the old file stays and the new one is gone.
+    bool neueDateiDa = false;
+    EXPECT_THROW(doc->SaveAs(dir / "r.docx",
+                             [&] {
+                                 neueDateiDa = std::distance(std::filesystem::directory_iterator(dir),
+                                                             std::filesystem::directory_iterator()) == 2;
+                                 throw std::runtime_error("history full");
+                             }),
+                 std::runtime_error);
+    EXPECT_TRUE(neueDateiDa);
+    EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
+              1);
     // A real limit on file size: the kernel refuses the write as a full disk would.
     auto alterSignal = std::signal(SIGXFSZ, SIG_IGN);
     rlimit alt{};
