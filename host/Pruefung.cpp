@@ -7,6 +7,7 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
+#include "platform/datei/Sperre.h"
 #include "platform/docx/Document.h"
 #include "totals/G_modSumme.h"
 #include "totals/Rechnungspruefung.h"
@@ -123,6 +124,9 @@ void Ausgeben(const Prüfauftrag& auftrag, const std::vector<Befund>& befunde,
 } // namespace
 
 int RechnungPrüfenBefehl(const Prüfauftrag& auftrag, std::ostream& aus, std::ostream& fehler) {
+    // A repair saves the invoice, so it holds the invoice from reading to saving as a session does.
+    std::optional<datei::Sperre> sperre;
+    if (auftrag.reparieren) sperre.emplace(datei::Sperre::Nehmen(auftrag.dokument));
     Geöffnet g;
     try {
         g = Öffnen(auftrag);

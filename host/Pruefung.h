@@ -24,7 +24,8 @@ struct Prüfauftrag {
 
 /// Runs the check and writes its lines to `aus`. Returns 0 when nothing was found (after a repair:
 /// nothing is left), 1 with findings, 2 when the invoice, the database, the settings or the record
-/// cannot be read (the reason then goes to `fehler`; nothing is changed).
+/// cannot be read (the reason then goes to `fehler`; nothing is changed). A repair takes the invoice's
+/// lock first and throws datei::Gesperrt, changing nothing, when someone else holds it.
 int RechnungPrüfenBefehl(const Prüfauftrag& auftrag, std::ostream& aus, std::ostream& fehler);
 
 } // namespace kovelund

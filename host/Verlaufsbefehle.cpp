@@ -1,6 +1,7 @@
 #include "host/Verlaufsbefehle.h"
 
 #include "host/Verlauf.h"
+#include "platform/datei/Sperre.h"
 
 #include <ostream>
 #include <string>
@@ -34,6 +35,8 @@ void VerlaufZeigen(const std::filesystem::path& dokument, std::ostream& aus) {
 int VerlaufGehen(const std::filesystem::path& dokument, bool zurück,
                  const std::optional<std::filesystem::path>& datenbank, std::ostream& aus,
                  std::ostream& fehler) {
+    // Restoring replaces the invoice, which an office program or a session may hold.
+    datei::Sperre sperre = datei::Sperre::Nehmen(dokument);
     Verlauf verlauf(dokument);
     bool getan = zurück ? verlauf.Rückgängig(datenbank) : verlauf.Wiederherstellen(datenbank);
     if (!getan) {

@@ -3,6 +3,7 @@
 #include "host/Sitzung.h"
 #include "host/Verlauf.h"
 #include "platform/dao/Workspace.h"
+#include "platform/datei/Sperre.h"
 #include "platform/docx/Comment.h"
 #include "platform/docx/Shape.h"
 #include "platform/docx/Table.h"
@@ -105,6 +106,18 @@ TEST_F(Pruefung, WhatCannotBeReadGivesTwoAndChangesNothing) {
     EXPECT_EQ(e.code, 2);
     EXPECT_NE(e.fehler.find("kaputt.docx"), std::string::npos) << e.fehler;
     EXPECT_FALSE(fs::exists(Verlauf::Ordner(kaputt)));
+}
+
+TEST_F(Pruefung, AnInvoiceHeldElsewhereIsCheckedButNotRepaired) {
+    std::ifstream vorher(ordner.Dokumentpfad(), std::ios::binary);
+    const std::string datei{std::istreambuf_iterator<char>(vorher), {}};
+    datei::Sperre anderswo = datei::Sperre::Nehmen(ordner.Dokumentpfad());
+    EXPECT_EQ(Prüfen(MitRechnung()).code, 0);
+    Prüfauftrag reparieren = MitRechnung();
+    reparieren.reparieren = true;
+    EXPECT_THROW(Prüfen(reparieren), datei::Gesperrt);
+    std::ifstream nachher(ordner.Dokumentpfad(), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(nachher), {}), datei);
 }
 
 TEST_F(Pruefung, RepairRebuildsTheTotalsAndLeavesEveryFeeTableAlone) {

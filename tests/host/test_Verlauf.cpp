@@ -5,6 +5,7 @@
 #include "host/Verlauf.h"
 #include "host/Verlaufsbefehle.h"
 #include "platform/dao/Workspace.h"
+#include "platform/datei/Sperre.h"
 #include "support/Beispielordner.h"
 
 #include <gtest/gtest.h>
@@ -83,6 +84,18 @@ TEST_F(VerlaufTest, RunRunUndoUndoGivesTheOriginalBackAndRedoRedoBothRuns) {
     EXPECT_NE(liste.str().find("Rückgängig (2):"), std::string::npos) << liste.str();
     EXPECT_NE(liste.str().find("vor: run frmKat5-ohne.json  (Rechnung 17)"), std::string::npos)
         << liste.str();
+}
+
+TEST_F(VerlaufTest, AnInvoiceHeldElsewhereIsNeitherUndoneNorRedone) {
+    Spielen("frmKat2-voll.json");
+    const Stand nachDerRechnung = Jetzt();
+    {
+        datei::Sperre anderswo = datei::Sperre::Nehmen(ordner.Dokumentpfad());
+        EXPECT_THROW(Gehen(true), datei::Gesperrt);
+        EXPECT_EQ(Jetzt(), nachDerRechnung);
+    }
+    EXPECT_EQ(Gehen(true), 0);
+    EXPECT_NE(Jetzt(), nachDerRechnung);
 }
 
 TEST_F(VerlaufTest, ANewCalculationAfterAnUndoCutsTheStepsForward) {
