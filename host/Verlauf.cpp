@@ -131,7 +131,8 @@ struct Verlauf::Stapel {
 Verlauf::Verlauf(fs::path dokument) : dokument_(std::move(dokument)), ordner_(Ordner(dokument_)) {}
 
 fs::path Verlauf::Ordner(const fs::path& dokument) {
-    return dokument.parent_path() / ("." + dokument.filename().string() + ".verlauf");
+    std::string name = dokument.filename().string();
+    return dokument.parent_path() / name.insert(0, 1, '.').append(".verlauf");
 }
 
 Verlauf::Stapel Verlauf::Laden() const {

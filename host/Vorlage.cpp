@@ -3,9 +3,9 @@
 #include "common/Fehler.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Workspace.h"
+#include "platform/docx/detail/Zip.h"
 
-#include <zip.h>
-
+#include <cstdio>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -139,24 +139,18 @@ const std::vector<std::pair<const char*, std::string>>& Teile() {
     return teile;
 }
 
-// Writes the parts into a new zip file; libzip builds it beside the target and renames it on close.
+// Writes the parts into a new zip file, which must not exist yet.
 void ZipSchreiben(const std::filesystem::path& datei) {
-    int fehler = 0;
-    zip_t* archiv = zip_open(datei.c_str(), ZIP_CREATE | ZIP_EXCL, &fehler);
-    if (archiv == nullptr) throw Fehler(75, "cannot create '" + datei.string() + "'");
-    for (const auto& [name, inhalt] : Teile()) {
-        zip_source_t* quelle = zip_source_buffer(archiv, inhalt.data(), inhalt.size(), 0);
-        if (quelle == nullptr || zip_file_add(archiv, name, quelle, ZIP_FL_ENC_UTF_8) < 0) {
-            if (quelle != nullptr) zip_source_free(quelle);
-            std::string grund = zip_strerror(archiv);
-            zip_discard(archiv);
-            throw Fehler(75, "cannot write '" + datei.string() + "': " + grund);
-        }
-    }
-    if (zip_close(archiv) != 0) {
-        std::string grund = zip_strerror(archiv);
-        zip_discard(archiv);
-        throw Fehler(75, "cannot write '" + datei.string() + "': " + grund);
+    docx::detail::ZipWriter archiv;
+    for (const auto& [name, inhalt] : Teile())
+        archiv.Add(name, inhalt, 6);
+    std::string bytes = archiv.Finish();
+    std::FILE* f = std::fopen(datei.c_str(), "wbx");
+    if (f == nullptr) throw Fehler(75, "cannot create '" + datei.string() + "'");
+    bool geschrieben = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    if (std::fclose(f) != 0 || !geschrieben) {
+        std::filesystem::remove(datei);
+        throw Fehler(75, "cannot write '" + datei.string() + "'");
     }
 }
 

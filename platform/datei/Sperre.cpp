@@ -47,7 +47,8 @@ enum class Anlegen { Angelegt, Besetzt, Unmöglich };
 /// reader ever sees an empty lock file.
 Anlegen Erzeugen(const fs::path& datei, const std::string& inhalt) {
     fs::path temporär = datei;
-    temporär += "." + std::to_string(::getpid()) + ".tmp";
+    temporär += ".";
+    temporär += std::to_string(::getpid()) + ".tmp";
     int fd = ::open(temporär.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return errno == EEXIST ? Anlegen::Besetzt : Anlegen::Unmöglich;
     bool ok = AlleSchreiben(fd, inhalt);
@@ -98,7 +99,8 @@ std::optional<Inhaber> WordHalter(const fs::path& dokument) {
 } // namespace
 
 Gesperrt::Gesperrt(const fs::path& dokument, Inhaber halter)
-    : Fehler(70, "'" + dokument.filename().string() + "' is locked by " + Beschreibung(halter)),
+    : Fehler(70, std::string("'").append(dokument.filename().string()) + "' is locked by " +
+                     Beschreibung(halter)),
       halter_(std::move(halter)) {}
 
 std::optional<Inhaber> Sperre::Halter(const fs::path& dokument) {

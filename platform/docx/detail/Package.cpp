@@ -1,15 +1,17 @@
 #include "platform/docx/detail/Package.h"
 
 #include "platform/docx/DocxError.h"
+#include "platform/docx/detail/Zip.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zip.h>
 
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <optional>
+#include <unordered_map>
 
 namespace kovelund::docx::detail {
 
@@ -23,46 +25,24 @@ namespace {
     throw DocxError(error::SaveFailed, "cannot save document '" + name + "': " + problem);
 }
 
-std::string ZipMessage(int code) {
-    zip_error_t error;
-    zip_error_init_with_code(&error, code);
-    std::string text = zip_error_strerror(&error);
-    zip_error_fini(&error);
-    return text;
-}
-
-struct SourceCloser {
-    void operator()(zip_source_t* source) const { zip_source_free(source); }
-};
-using SourceOwner = std::unique_ptr<zip_source_t, SourceCloser>;
-
-struct FileCloser {
-    void operator()(zip_file_t* file) const { zip_fclose(file); }
-};
-
-std::string ReadSource(zip_source_t* source, const std::string& name) {
-    zip_stat_t stat;
-    if (zip_source_open(source) < 0) SaveFailed(name, zip_error_strerror(zip_source_error(source)));
-    zip_stat_init(&stat);
-    if (zip_source_stat(source, &stat) < 0 || !(stat.valid & ZIP_STAT_SIZE)) {
-        zip_source_close(source);
-        SaveFailed(name, "the new archive has no size");
-    }
-    std::string bytes(stat.size, '\0');
-    zip_int64_t got = zip_source_read(source, bytes.data(), stat.size);
-    zip_source_close(source);
-    if (got < 0 || static_cast<zip_uint64_t>(got) != stat.size)
-        SaveFailed(name, "the new archive cannot be read back");
-    return bytes;
+// OPC part names compare case-insensitively, in ASCII.
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return folded;
 }
 
 } // namespace
 
 struct Package::Archive {
     std::string bytes;
-    zip_t* zip = nullptr;
-    ~Archive() {
-        if (zip) zip_discard(zip);
+    std::optional<ZipReader> zip;
+    std::unordered_map<std::string, std::size_t> index; // folded name → first entry of that name
+
+    const ZipEntry* Find(std::string_view name) const {
+        auto found = index.find(Folded(name));
+        return found == index.end() ? nullptr : &zip->Entries()[found->second];
     }
 };
 
@@ -70,116 +50,65 @@ Package::Package(std::string bytes, std::string name)
     : archive_(std::make_unique<Archive>()), name_(std::move(name)) {
     archive_->bytes = std::move(bytes);
     if (archive_->bytes.size() < 22) Corrupt(name_, "not a zip archive");
-    zip_error_t error;
-    zip_error_init(&error);
-    SourceOwner source{zip_source_buffer_create(archive_->bytes.data(), archive_->bytes.size(), 0, &error)};
-    if (!source) Corrupt(name_, zip_error_strerror(&error));
-    archive_->zip = zip_open_from_source(source.get(), ZIP_RDONLY, &error);
-    if (!archive_->zip) {
-        int code = zip_error_code_zip(&error);
-        zip_error_fini(&error);
-        Corrupt(name_, code == ZIP_ER_NOZIP ? std::string("not a zip archive, or a truncated one")
-                                            : "damaged zip archive (" + ZipMessage(code) + ")");
+    try {
+        archive_->zip.emplace(archive_->bytes);
+    } catch (const ZipError& e) {
+        Corrupt(name_, e.what());
     }
-    source.release();
+    const std::vector<ZipEntry>& entries = archive_->zip->Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        archive_->index.emplace(Folded(entries[i].name), i);
 }
 
 Package::~Package() = default;
 
 bool Package::Has(std::string_view entry) const {
-    return zip_name_locate(archive_->zip, std::string(entry).c_str(), ZIP_FL_NOCASE) >= 0;
+    return archive_->Find(entry) != nullptr;
 }
 
 std::string Package::Stored(std::string_view entry) const {
-    zip_int64_t index = zip_name_locate(archive_->zip, std::string(entry).c_str(), ZIP_FL_NOCASE);
-    const char* stored =
-        index < 0 ? nullptr : zip_get_name(archive_->zip, static_cast<zip_uint64_t>(index), ZIP_FL_ENC_RAW);
-    return stored ? stored : std::string(entry);
+    const ZipEntry* stored = archive_->Find(entry);
+    return stored ? stored->name : std::string(entry);
 }
 
 std::vector<std::string> Package::Names() const {
     std::vector<std::string> names;
-    zip_int64_t count = zip_get_num_entries(archive_->zip, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        const char* entry = zip_get_name(archive_->zip, static_cast<zip_uint64_t>(i), ZIP_FL_ENC_RAW);
-        names.emplace_back(entry ? entry : "");
-    }
+    for (const ZipEntry& e : archive_->zip->Entries())
+        names.push_back(e.name);
     return names;
 }
 
 std::string Package::Read(std::string_view entry, std::uint64_t& budget) const {
     std::string entryName(entry);
-    zip_int64_t index = zip_name_locate(archive_->zip, entryName.c_str(), ZIP_FL_NOCASE);
-    if (index < 0) Corrupt(name_, "missing part '" + entryName + "'");
-    zip_stat_t stat;
-    if (zip_stat_index(archive_->zip, static_cast<zip_uint64_t>(index), 0, &stat) < 0 ||
-        !(stat.valid & ZIP_STAT_SIZE))
-        Corrupt(name_, "part '" + entryName + "' has no size");
-    if (stat.size > budget)
-        Corrupt(name_, "part '" + entryName + "' is too large (" + std::to_string(stat.size) + " bytes)");
-    std::unique_ptr<zip_file_t, FileCloser> file{
-        zip_fopen_index(archive_->zip, static_cast<zip_uint64_t>(index), 0)};
-    if (!file)
-        Corrupt(name_, "part '" + entryName + "' cannot be read (" + zip_strerror(archive_->zip) + ")");
-    std::string bytes(stat.size + 1, '\0');
-    zip_uint64_t done = 0;
-    while (done < bytes.size()) {
-        zip_int64_t got = zip_fread(file.get(), bytes.data() + done, bytes.size() - done);
-        if (got < 0)
-            Corrupt(name_, "part '" + entryName + "' is damaged (" + zip_file_strerror(file.get()) + ")");
-        if (got == 0) break;
-        done += static_cast<zip_uint64_t>(got);
+    const ZipEntry* found = archive_->Find(entry);
+    if (!found) Corrupt(name_, "missing part '" + entryName + "'");
+    if (found->size > budget)
+        Corrupt(name_, "part '" + entryName + "' is too large (" + std::to_string(found->size) + " bytes)");
+    try {
+        std::string bytes = archive_->zip->Read(*found);
+        budget -= bytes.size();
+        return bytes;
+    } catch (const ZipError& e) {
+        Corrupt(name_, "part '" + entryName + "' is damaged (" + e.what() + ")");
     }
-    if (done != stat.size) Corrupt(name_, "part '" + entryName + "' is damaged (wrong length)");
-    bytes.resize(done);
-    budget -= done;
-    return bytes;
 }
 
 std::string Package::Write(const std::map<std::string, std::string>& changed,
                            const std::vector<std::pair<std::string, std::string>>& added, int level) const {
-    zip_error_t error;
-    zip_error_init(&error);
-    zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
-    if (!target) SaveFailed(name_, zip_error_strerror(&error));
-    SourceOwner keep{target};
-    zip_source_keep(target);
-    zip_t* out = zip_open_from_source(target, ZIP_TRUNCATE, &error);
-    if (!out) SaveFailed(name_, zip_error_strerror(&error));
-    auto fail = [&](const std::string& what) {
-        std::string message = what + " (" + zip_strerror(out) + ")";
-        zip_discard(out);
-        SaveFailed(name_, message);
-    };
-    auto addBytes = [&](const std::string& entry, const std::string& bytes) {
-        zip_source_t* data = zip_source_buffer(out, bytes.data(), bytes.size(), 0);
-        zip_int64_t index = data ? zip_file_add(out, entry.c_str(), data, ZIP_FL_ENC_GUESS) : -1;
-        if (index < 0) {
-            if (data) zip_source_free(data);
-            fail("cannot add '" + entry + "'");
+    ZipWriter out;
+    try {
+        for (const ZipEntry& e : archive_->zip->Entries()) {
+            if (auto found = changed.find(e.name); found != changed.end())
+                out.Add(e.name, found->second, level);
+            else
+                out.Copy(e, archive_->zip->Packed(e));
         }
-        if (zip_set_file_compression(out, static_cast<zip_uint64_t>(index), ZIP_CM_DEFLATE,
-                                     static_cast<zip_uint32_t>(level)) < 0)
-            fail("cannot compress '" + entry + "'");
-    };
-    zip_int64_t count = zip_get_num_entries(archive_->zip, 0);
-    for (zip_int64_t i = 0; i < count; ++i) {
-        auto index = static_cast<zip_uint64_t>(i);
-        std::string entry = zip_get_name(archive_->zip, index, ZIP_FL_ENC_RAW);
-        if (auto found = changed.find(entry); found != changed.end()) {
-            addBytes(entry, found->second);
-            continue;
-        }
-        zip_source_t* raw = zip_source_zip(out, archive_->zip, index, ZIP_FL_COMPRESSED, 0, -1);
-        if (!raw || zip_file_add(out, entry.c_str(), raw, ZIP_FL_ENC_GUESS) < 0) {
-            if (raw) zip_source_free(raw);
-            fail("cannot copy '" + entry + "'");
-        }
+        for (const auto& [entry, bytes] : added)
+            out.Add(entry, bytes, level);
+        return out.Finish();
+    } catch (const ZipError& e) {
+        SaveFailed(name_, e.what());
     }
-    for (const auto& [entry, bytes] : added)
-        addBytes(entry, bytes);
-    if (zip_close(out) < 0) fail("cannot write the archive");
-    return ReadSource(target, name_);
 }
 
 std::string ReadFile(const std::filesystem::path& path) {

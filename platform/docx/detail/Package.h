@@ -1,5 +1,5 @@
 #pragma once
-// The zip seam: the one place that knows the archive library. Entries are read out once; on saving,
+// The package seam: the one place that knows the archive format. Entries are read out once; on saving,
 // changed entries are deflated anew and all others copied with their compressed bytes, in order.
 
 #include <unistd.h>
