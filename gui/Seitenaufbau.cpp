@@ -38,6 +38,17 @@ bool Fett(const QDomElement& lauf) {
     return v != QStringLiteral("0") && v != QStringLiteral("false");
 }
 
+/// Whether the table's own borders show a line; the fee tables have none, and drawing lines there
+/// would show their narrow spacer columns as empty boxes.
+bool Linien(const QDomElement& tbl) {
+    QDomElement rand = tbl.firstChildElement(W("tblPr")).firstChildElement(W("tblBorders"));
+    for (QDomElement r = rand.firstChildElement(); !r.isNull(); r = r.nextSiblingElement()) {
+        QString art = r.attribute(W("val"));
+        if (!art.isEmpty() && art != QStringLiteral("none") && art != QStringLiteral("nil")) return true;
+    }
+    return false;
+}
+
 class Aufbau {
 public:
     explicit Aufbau(QTextDocument& ziel) : cursor_(&ziel) {}
@@ -143,8 +154,9 @@ private:
         }
         if (zeilen.isEmpty() || spalten == 0) return;
         QTextTableFormat format;
-        format.setBorderStyle(QTextFrameFormat::BorderStyle_Solid);
-        format.setBorder(0.5);
+        format.setBorderStyle(Linien(tbl) ? QTextFrameFormat::BorderStyle_Solid
+                                          : QTextFrameFormat::BorderStyle_None);
+        format.setBorder(Linien(tbl) ? 0.5 : 0);
         format.setCellPadding(2);
         format.setCellSpacing(0);
         if (breiten.size() == spalten) format.setColumnWidthConstraints(breiten);

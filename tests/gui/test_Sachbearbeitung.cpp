@@ -374,6 +374,9 @@ void Sachbearbeitung::seitenansichtZeigtDieAbrechnungUndWirdPdf() {
     QTextTable* gezeigt = host_->Seite()->Tabelle(position);
     QVERIFY(gezeigt);
     QCOMPARE(gezeigt->rows(), tabelle.Rows().Count());
+    // Lines only where the invoice has them: none around a fee table and its narrow spacer columns.
+    QVERIFY(!tabelle.BordersVisible());
+    QCOMPARE(gezeigt->format().border(), 0.0);
     int fett = 0;
     int zellen = 0;
     for (int r = 1; r <= gezeigt->rows(); ++r)
