@@ -9,6 +9,7 @@
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
 #include "platform/docx/Document.h"
+#include "support/Dateiinhalt.h"
 #include "totals/G_frmTabelle.h"
 
 #include <QApplication>
@@ -26,13 +27,6 @@ using namespace kovelund;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Lesen(const fs::path& datei) {
-    std::ifstream f(datei, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 /// Answers the next message box with the button whose text is `knopf` (closes it without one),
 /// keeping its text.
@@ -72,7 +66,7 @@ private Q_SLOTS:
     void eineGesperrteRechnungNenntIhrenHalter() {
         std::ofstream(Rechnung().parent_path() / ".~lock.Rechnung.docx#")
             << "Anna Berg,anna,pc-12,07.12.2026 09:15,file:///home/anna/.config/libreoffice/4;";
-        std::string vorher = Lesen(Rechnung());
+        std::string vorher = kovelund::test::Dateiinhalt(Rechnung());
         QString text;
         Antworten(text, QStringLiteral("Abbrechen"));
         QVERIFY(!host->RechnungÖffnen(Rechnung()));
@@ -88,7 +82,7 @@ private Q_SLOTS:
         Antworten(text);
         QVERIFY(!host->Speichern());
         QVERIFY2(text.contains(QStringLiteral("schreibgeschützt")), qPrintable(text));
-        QCOMPARE(Lesen(Rechnung()), vorher);
+        QCOMPARE(kovelund::test::Dateiinhalt(Rechnung()), vorher);
     }
 
     void einUngeschriebenerRechnungssatzWirdGemeldetUndWiederholt() {
@@ -143,4 +137,5 @@ private:
 };
 
 QTEST_MAIN(Sperrmeldung)
+#include "support/Dateiinhalt.h"
 #include "test_Sperrmeldung.moc"

@@ -1,4 +1,6 @@
 // The kovelund command line as a user runs it: the real program, real files, exit codes.
+#include "support/Dateiinhalt.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -30,13 +32,6 @@ Ergebnis Aufrufen(const std::string& argumente) {
     return e;
 }
 
-std::string Lesen(const fs::path& datei) {
-    std::ifstream f(datei, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 void Schreiben(const fs::path& datei, const std::string& text) {
     std::ofstream(datei, std::ios::binary) << text;
 }
@@ -50,7 +45,7 @@ protected:
         ASSERT_EQ(Aufrufen("init " + dir.string()).code, 0);
         doc = dir / "Rechnung.docx";
         db = dir / "host.sqlite";
-        vorher = Lesen(doc);
+        vorher = kovelund::test::Dateiinhalt(doc);
     }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -71,7 +66,7 @@ TEST_F(Kommandozeile, InitWritesTheSampleAndNeverOverwrites) {
     Ergebnis zweites = Aufrufen("init " + dir.string());
     EXPECT_NE(zweites.code, 0);
     EXPECT_NE(zweites.ausgabe.find("exists already"), std::string::npos) << zweites.ausgabe;
-    EXPECT_EQ(Lesen(doc), vorher);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(doc), vorher);
     Ergebnis dump = Aufrufen("dump " + doc.string());
     EXPECT_EQ(dump.code, 0);
     EXPECT_NE(dump.ausgabe.find(R"("text": "vamoStart")"), std::string::npos);
@@ -83,8 +78,8 @@ TEST_F(Kommandozeile, AFinishedWindowIsSavedWithItsTotals) {
                              "show": 1, "steps": [{"click": "CommandEnde"}]})",
                          "--invoice 17 --report " + (dir / "r.json").string());
     ASSERT_EQ(e.code, 0) << e.ausgabe;
-    EXPECT_NE(Lesen(doc), vorher);
-    std::string bericht = Lesen(dir / "r.json");
+    EXPECT_NE(kovelund::test::Dateiinhalt(doc), vorher);
+    std::string bericht = kovelund::test::Dateiinhalt(dir / "r.json");
     EXPECT_NE(bericht.find(R"("closed": true)"), std::string::npos) << bericht;
     EXPECT_NE(bericht.find(R"("lblGebühr": ")"), std::string::npos) << bericht;
     EXPECT_NE(bericht.find(R"("log_records": 0)"), std::string::npos) << bericht;
@@ -112,7 +107,7 @@ TEST_F(Kommandozeile, CancelAndEveryErrorLeaveTheInvoiceAsItWas) {
         EXPECT_NE(e.code, 0) << was;
         EXPECT_EQ(std::count(e.ausgabe.begin(), e.ausgabe.end(), '\n'), 1) << was << ": one line\n"
                                                                            << e.ausgabe;
-        EXPECT_EQ(Lesen(doc), vorher) << was;
+        EXPECT_EQ(kovelund::test::Dateiinhalt(doc), vorher) << was;
     }
     EXPECT_NE(Spielen(R"({"show": 1, "steps": []})", "--invoice 999").code, 0) << "unknown invoice";
     EXPECT_NE(Aufrufen("run " + (dir / "s.json").string() + " --db " + db.string()).code, 0) << "no --doc";
@@ -121,7 +116,7 @@ TEST_F(Kommandozeile, CancelAndEveryErrorLeaveTheInvoiceAsItWas) {
                   .code,
               0)
         << "unreadable document";
-    EXPECT_EQ(Lesen(doc), vorher);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(doc), vorher);
 }
 
 TEST_F(Kommandozeile, TheDemoNamesTheRunningFeeOnlyOfWindowsThatShowOne) {

@@ -4,6 +4,7 @@
 #include "platform/dao/Database.h"
 #include "platform/dao/Recordset.h"
 #include "platform/dao/Workspace.h"
+#include "support/Dateiinhalt.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -32,13 +33,6 @@ const char* const kategorie1 =
 const char* const kategorie2 = R"({"properties": {"ID_Benutzer": 1, "Bodenwert": 5, "Flurstücksnummer": "2/2",
     "AnzahlGrenzpunkte": 12}, "show": 1, "steps": [{"click": "CommandEnde"}]})";
 
-std::string Lesen(const fs::path& datei) {
-    std::ifstream f(datei, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 int Vorkommen(const std::string& text, const std::string& teil) {
     int n = 0;
     for (auto pos = text.find(teil); pos != std::string::npos; pos = text.find(teil, pos + 1))
@@ -55,7 +49,7 @@ protected:
         ASSERT_EQ(Cli("init " + dir.string()).code, 0);
         std::ofstream(dir / "k1.json") << kategorie1;
         std::ofstream(dir / "k2.json") << kategorie2;
-        vorher = Lesen(doc());
+        vorher = kovelund::test::Dateiinhalt(doc());
     }
     void TearDown() override { fs::remove_all(dir); }
 
@@ -122,15 +116,15 @@ TEST_F(Mehrbenutzer, AnInvoiceOpenInAnOfficeProgramIsReportedLockedAndLeftAlone)
                              "07.12.2026 09:15); nothing was written"),
               std::string::npos)
         << e.ausgabe;
-    EXPECT_EQ(Lesen(doc()), vorher);
-    EXPECT_EQ(Lesen(dir / ".~lock.Rechnung.docx#"), lo);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(doc()), vorher);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(dir / ".~lock.Rechnung.docx#"), lo);
 
     fs::remove(dir / ".~lock.Rechnung.docx#");
     std::ofstream(dir / "~$chnung.docx") << std::string("\x05") + "Jonas" + std::string(100, ' ');
     e = Cli(Run("k2.json"));
     EXPECT_EQ(e.code, gesperrt) << e.ausgabe;
     EXPECT_NE(e.ausgabe.find("locked by Jonas (Word)"), std::string::npos) << e.ausgabe;
-    EXPECT_EQ(Lesen(doc()), vorher);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(doc()), vorher);
 }
 
 TEST_F(Mehrbenutzer, ADatabaseLockedBeyondTheWaitIsReportedWithTheRecordUnchanged) {
@@ -144,7 +138,7 @@ TEST_F(Mehrbenutzer, ADatabaseLockedBeyondTheWaitIsReportedWithTheRecordUnchange
                              "3218: cannot update"),
               std::string::npos)
         << e.ausgabe;
-    std::string bericht = Lesen(dir / "r.json");
+    std::string bericht = kovelund::test::Dateiinhalt(dir / "r.json");
     EXPECT_NE(bericht.find(R"("saved": true)"), std::string::npos) << bericht;
     EXPECT_NE(bericht.find(R"("record_updated": false)"), std::string::npos) << bericht;
     EXPECT_NE(bericht.find(R"("number": 3218)"), std::string::npos) << bericht;
@@ -183,6 +177,6 @@ TEST_F(Mehrbenutzer, AnInvoiceChangedOnDiskDuringTheSessionIsNotOverwritten) {
         std::string::npos)
         << e.ausgabe;
     EXPECT_EQ(Netto(), netto);
-    EXPECT_EQ(Lesen(doc()), fremd);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(doc()), fremd);
     EXPECT_FALSE(fs::exists(dir / ".~lock.Rechnung.docx#"));
 }

@@ -8,6 +8,7 @@
 #include "platform/docx/Shape.h"
 #include "platform/docx/Table.h"
 #include "support/Beispielordner.h"
+#include "support/Dateiinhalt.h"
 #include "totals/Summen.h"
 
 #include <gtest/gtest.h>
@@ -109,15 +110,13 @@ TEST_F(Pruefung, WhatCannotBeReadGivesTwoAndChangesNothing) {
 }
 
 TEST_F(Pruefung, AnInvoiceHeldElsewhereIsCheckedButNotRepaired) {
-    std::ifstream vorher(ordner.Dokumentpfad(), std::ios::binary);
-    const std::string datei{std::istreambuf_iterator<char>(vorher), {}};
+    const std::string datei = test::Dateiinhalt(ordner.Dokumentpfad());
     datei::Sperre anderswo = datei::Sperre::Nehmen(ordner.Dokumentpfad());
     EXPECT_EQ(Prüfen(MitRechnung()).code, 0);
     Prüfauftrag reparieren = MitRechnung();
     reparieren.reparieren = true;
     EXPECT_THROW(Prüfen(reparieren), datei::Gesperrt);
-    std::ifstream nachher(ordner.Dokumentpfad(), std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(nachher), {}), datei);
+    EXPECT_EQ(test::Dateiinhalt(ordner.Dokumentpfad()), datei);
 }
 
 TEST_F(Pruefung, RepairRebuildsTheTotalsAndLeavesEveryFeeTableAlone) {

@@ -7,6 +7,7 @@
 #include "platform/dao/Workspace.h"
 #include "platform/datei/Sperre.h"
 #include "support/Beispielordner.h"
+#include "support/Dateiinhalt.h"
 
 #include <gtest/gtest.h>
 
@@ -17,13 +18,6 @@ using namespace kovelund;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Lesen(const fs::path& datei) {
-    std::ifstream f(datei, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 struct Stand {
     std::string datei;
@@ -45,7 +39,7 @@ protected:
 
     Stand Jetzt() const {
         auto db = dao::Workspace().OpenDatabase(ordner.Datenbankpfad());
-        return {Lesen(ordner.Dokumentpfad()),
+        return {kovelund::test::Dateiinhalt(ordner.Dokumentpfad()),
                 RechnungsstandLesen(*db, fs::absolute(ordner.Datenbankpfad()), 17)};
     }
 
@@ -123,7 +117,7 @@ TEST_F(VerlaufTest, OnlyTheLastTenStepsAreKept) {
     EXPECT_EQ(gesichert, 10);
     while (verlauf.Rückgängig()) {
     }
-    EXPECT_EQ(Lesen(datei), "Stand 1");
+    EXPECT_EQ(kovelund::test::Dateiinhalt(datei), "Stand 1");
 }
 
 TEST_F(VerlaufTest, UndoingTheFirstSaveOfANewFileRemovesItAndRedoBringsItBack) {
@@ -134,7 +128,7 @@ TEST_F(VerlaufTest, UndoingTheFirstSaveOfANewFileRemovesItAndRedoBringsItBack) {
     ASSERT_TRUE(verlauf.Rückgängig());
     EXPECT_FALSE(fs::exists(datei));
     ASSERT_TRUE(verlauf.Wiederherstellen());
-    EXPECT_EQ(Lesen(datei), "neu");
+    EXPECT_EQ(kovelund::test::Dateiinhalt(datei), "neu");
 }
 
 TEST_F(VerlaufTest, ADamagedHistoryIsReportedAndPutAsideByTheNextSave) {

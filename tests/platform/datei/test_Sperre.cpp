@@ -2,6 +2,7 @@
 // lock reads as LibreOffice's, a dead process's lock is taken over, and of many takers one wins.
 #include "platform/datei/Ordner.h"
 #include "platform/datei/Sperre.h"
+#include "support/Dateiinhalt.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -15,13 +16,6 @@ using namespace kovelund::datei;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string Lesen(const fs::path& datei) {
-    std::ifstream f(datei, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
 
 /// A process id that no longer runs: a child that has exited and been reaped.
 long ToterProzess() {
@@ -88,7 +82,7 @@ TEST(Sperre, HeldFromTakingToReleaseAndSeenAsLibreOfficeSeesIt) {
     {
         Sperre sperre = Sperre::Nehmen(dokument);
         EXPECT_TRUE(sperre.Gehalten());
-        auto zeile = LibreOfficeLesen(Lesen(ordner.pfad / ".~lock.Rechnung.docx#"));
+        auto zeile = LibreOfficeLesen(kovelund::test::Dateiinhalt(ordner.pfad / ".~lock.Rechnung.docx#"));
         ASSERT_TRUE(zeile);
         EXPECT_EQ(zeile->prozess, static_cast<long>(::getpid()));
         EXPECT_EQ(zeile->rechner, DieserProzess().rechner);
@@ -118,7 +112,7 @@ TEST(Sperre, OfficeProgramsLocksAreRespected) {
     EXPECT_NE(std::string(g.what()).find("'Rechnung.docx' is locked by anna (anna@pc-12, LibreOffice"),
               std::string::npos)
         << g.what();
-    EXPECT_EQ(Lesen(ordner.pfad / ".~lock.Rechnung.docx#"), lo);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(ordner.pfad / ".~lock.Rechnung.docx#"), lo);
 
     fs::remove(ordner.pfad / ".~lock.Rechnung.docx#");
     ordner.Schreiben("~$chnung.docx", std::string("\x0aJens Ro\xdf") + "le" + std::string(150, ' '));
@@ -140,8 +134,9 @@ TEST(Sperre, ADeadProcessesLockOnThisMachineIsTakenOverOthersAreNot) {
     EXPECT_FALSE(Sperre::Halter(dokument));
     {
         Sperre sperre = Sperre::Nehmen(dokument);
-        EXPECT_EQ(LibreOfficeLesen(Lesen(ordner.pfad / ".~lock.Rechnung.docx#"))->prozess,
-                  static_cast<long>(::getpid()));
+        EXPECT_EQ(
+            LibreOfficeLesen(kovelund::test::Dateiinhalt(ordner.pfad / ".~lock.Rechnung.docx#"))->prozess,
+            static_cast<long>(::getpid()));
     }
     Inhaber anderswo = tot;
     anderswo.rechner = "anderer-rechner";
@@ -156,7 +151,7 @@ TEST(Sperre, AReleaseLeavesALockFileThatIsNoLongerItsOwn) {
     std::string fremd = ",anna,pc-12,07.12.2026 09:15,;";
     ordner.Schreiben(".~lock.Rechnung.docx#", fremd);
     sperre.Freigeben();
-    EXPECT_EQ(Lesen(ordner.pfad / ".~lock.Rechnung.docx#"), fremd);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(ordner.pfad / ".~lock.Rechnung.docx#"), fremd);
 }
 
 TEST(Sperre, OfManyProcessesTakingAtOnceExactlyOneHoldsTheLock) {

@@ -1,6 +1,7 @@
 #include "Testdokumente.h"
 #include "platform/docx/DocxError.h"
 #include "platform/docx/detail/Package.h"
+#include "support/Dateiinhalt.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
@@ -17,13 +18,6 @@ using namespace kovelund::docx;
 using namespace kovelund::docx::test;
 
 namespace {
-
-std::string Inhalt(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 struct Fehlerfall {
     const char* datei;
@@ -74,7 +68,7 @@ TEST(Document, SavingKeepsUntouchedPartsAndTheirOrder) {
     EXPECT_EQ(doc->Path(), dir / "neu.docx");
     auto neu = Document::Open(dir / "neu.docx");
     EXPECT_EQ(neu->Tables().Item(1).Cell(1, 1).Range().Text(), "Altx\r\a");
-    std::string bytes = Inhalt(dir / "neu.docx");
+    std::string bytes = kovelund::test::Dateiinhalt(dir / "neu.docx");
     EXPECT_LT(bytes.find("[Content_Types].xml"), bytes.find("word/document.xml"));
     EXPECT_LT(bytes.find("word/document.xml"), bytes.find("word/comments.xml"));
     std::filesystem::remove_all(dir);
@@ -97,11 +91,13 @@ TEST(Document, AFailedSaveLeavesTheFileAsItWas) {
         } catch (const DocxError& e) {
             EXPECT_EQ(e.Nummer(), error::SaveFailed);
         }
-        EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+        EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
+                  kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
     }
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
     EXPECT_THROW(doc->SaveAs(dir / "kein" / "ordner.docx"), DocxError);
-    EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+    EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
+              kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
               1);
     std::filesystem::remove_all(dir);
@@ -180,7 +176,8 @@ TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
             EXPECT_EQ(e.Nummer(), error::SaveFailed);
             EXPECT_NE(std::string(e.what()).find(meldung), std::string::npos) << e.what();
         }
-        EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+        EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
+                  kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
         EXPECT_EQ(
             std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
             1);
@@ -196,7 +193,8 @@ TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
                              }),
                  std::runtime_error);
     EXPECT_TRUE(neueDateiDa);
-    EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+    EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
+              kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
               1);
     // A real limit on file size: the kernel refuses the write as a full disk would.
@@ -209,7 +207,8 @@ TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
     EXPECT_THROW(doc->Save(), DocxError);
     ::setrlimit(RLIMIT_FSIZE, &alt);
     std::signal(SIGXFSZ, alterSignal);
-    EXPECT_EQ(Inhalt(dir / "r.docx"), Inhalt(Datei("vorlage.docx")));
+    EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
+              kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
               1);
     EXPECT_TRUE(doc->Modified());
