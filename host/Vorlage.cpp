@@ -3,9 +3,8 @@
 #include "common/Fehler.h"
 #include "platform/dao/Database.h"
 #include "platform/dao/Workspace.h"
-#include "platform/docx/detail/Zip.h"
+#include "platform/docx/Document.h"
 
-#include <cstdio>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -107,8 +106,8 @@ std::string Formatvorlagen() {
            "</w:styles>";
 }
 
-const std::vector<std::pair<const char*, std::string>>& Teile() {
-    static const std::vector<std::pair<const char*, std::string>> teile = {
+const std::vector<std::pair<std::string, std::string>>& Teile() {
+    static const std::vector<std::pair<std::string, std::string>> teile = {
         {"[Content_Types].xml",
          R"(<?xml version="1.0" encoding="UTF-8" standalone="yes"?>)"
          "\n"
@@ -139,21 +138,6 @@ const std::vector<std::pair<const char*, std::string>>& Teile() {
     return teile;
 }
 
-// Writes the parts into a new zip file, which must not exist yet.
-void ZipSchreiben(const std::filesystem::path& datei) {
-    docx::detail::ZipWriter archiv;
-    for (const auto& [name, inhalt] : Teile())
-        archiv.Add(name, inhalt, 6);
-    std::string bytes = archiv.Finish();
-    std::FILE* f = std::fopen(datei.c_str(), "wbx");
-    if (f == nullptr) throw Fehler(75, "cannot create '" + datei.string() + "'");
-    bool geschrieben = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    if (std::fclose(f) != 0 || !geschrieben) {
-        std::filesystem::remove(datei);
-        throw Fehler(75, "cannot write '" + datei.string() + "'");
-    }
-}
-
 } // namespace
 
 const std::string& Hostschema() {
@@ -168,7 +152,7 @@ void Initialisieren(const std::filesystem::path& verzeichnis) {
         if (std::filesystem::exists(datei))
             throw Fehler(58, "'" + datei.string() + "' exists already; not overwritten");
     std::filesystem::create_directories(verzeichnis);
-    ZipSchreiben(rechnung);
+    docx::WritePackage(rechnung, Teile());
     try {
         auto db = dao::Workspace().CreateDatabase(datenbank.string());
         db->Execute(Hostschema());

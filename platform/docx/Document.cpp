@@ -1,8 +1,10 @@
 #include "platform/docx/Document.h"
 
+#include "platform/docx/DocxError.h"
 #include "platform/docx/detail/DocumentState.h"
 #include "platform/docx/detail/Package.h"
 #include "platform/docx/detail/Xml.h"
+#include "platform/docx/detail/Zip.h"
 
 namespace kovelund::docx {
 
@@ -66,6 +68,18 @@ bool Document::Modified() const {
 }
 const std::filesystem::path& Document::Path() const {
     return state_->Path();
+}
+
+void WritePackage(const std::filesystem::path& path,
+                  const std::vector<std::pair<std::string, std::string>>& parts) {
+    ZipWriter package;
+    try {
+        for (const auto& [name, bytes] : parts)
+            package.Add(name, bytes, 6);
+        WriteAtomically(path, package.Finish());
+    } catch (const ZipError& e) {
+        throw DocxError(error::SaveFailed, "cannot save document '" + path.string() + "': " + e.what());
+    }
 }
 
 } // namespace kovelund::docx

@@ -12,6 +12,9 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace kovelund::docx {
 
@@ -70,5 +73,10 @@ private:
     std::unique_ptr<detail::DocumentState> state_;
     docx::Application application_;
 };
+
+/// Writes a new package of `parts` (part name, bytes), deflated in the order given, through a
+/// temporary file flushed and renamed as a save is; 5153 on failure.
+void WritePackage(const std::filesystem::path& path,
+                  const std::vector<std::pair<std::string, std::string>>& parts);
 
 } // namespace kovelund::docx

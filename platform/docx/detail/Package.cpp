@@ -55,9 +55,11 @@ Package::Package(std::string bytes, std::string name)
     } catch (const ZipError& e) {
         Corrupt(name_, e.what());
     }
+    // Two entries of one part name leave it open which is the part; saving would write both.
     const std::vector<ZipEntry>& entries = archive_->zip->Entries();
     for (std::size_t i = 0; i < entries.size(); ++i)
-        archive_->index.emplace(Folded(entries[i].name), i);
+        if (!archive_->index.emplace(Folded(entries[i].name), i).second)
+            Corrupt(name_, "part '" + entries[i].name + "' is in the archive twice");
 }
 
 Package::~Package() = default;

@@ -1,6 +1,7 @@
 #pragma once
-// The package seam: the one place that knows the archive format. Entries are read out once; on saving,
-// changed entries are deflated anew and all others copied with their compressed bytes, in order.
+// The package under a document: its entries read out once by name; on saving, changed entries are
+// deflated anew and all others copied with their compressed bytes, in order (the zip format itself
+// is Zip.h's).
 
 #include <unistd.h>
 

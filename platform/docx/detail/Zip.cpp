@@ -73,10 +73,13 @@ Directory ReadEnd(std::string_view bytes, std::uint64_t end) {
     d.size = c.Take(4);
     d.offset = c.Take(4);
     if (d.count != 0xFFFF && d.size != Escaped && d.offset != Escaped) return d;
-    // The zip64 end record, found through its locator just before the end record.
-    if (end < 20) Truncated();
-    Cursor locator{bytes, end - 20};
-    if (locator.Take(4) != Zip64LocatorSignature) Truncated();
+    // The zip64 end record, found through its locator just before the end record; without one,
+    // 65,535 is a plain count.
+    Cursor locator{bytes, end >= 20 ? end - 20 : bytes.size()};
+    if (!locator.Fits(20) || locator.Take(4) != Zip64LocatorSignature) {
+        if (d.size == Escaped || d.offset == Escaped) Truncated();
+        return d;
+    }
     locator.Take(4);
     Cursor record{bytes, locator.Take(8)};
     if (record.Take(4) != Zip64EndSignature) Truncated();
@@ -216,7 +219,7 @@ void ZipWriter::Copy(const ZipEntry& entry, std::string_view packed) {
 }
 
 void ZipWriter::Append(ZipEntry e, std::string_view packed) {
-    if (out_.size() + packed.size() >= Escaped || e.size >= Escaped || entries_.size() >= 0xFFFF ||
+    if (out_.size() + packed.size() >= Escaped || e.size >= Escaped || entries_.size() >= 0xFFFE ||
         e.name.size() > 0xFFFF)
         throw ZipError("the package is too large for a zip archive without zip64");
     e.offset = out_.size();

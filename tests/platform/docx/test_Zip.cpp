@@ -1,6 +1,7 @@
 // The zip layer under the packages: what it writes reads back, what other writers make (data
 // descriptors, zip64 records) reads, and what it cannot read is refused with the reason.
 #include "Testdokumente.h"
+#include "platform/docx/DocxError.h"
 #include "platform/docx/detail/Package.h"
 #include "platform/docx/detail/Zip.h"
 
@@ -84,6 +85,17 @@ std::string Zip64Archive(const std::string& name, const std::string& data, std::
     return zip;
 }
 
+// A stored entry of the given bytes, dated 1 January 1980, as another archive would describe it.
+ZipEntry Gespeichert(std::string name, std::uint32_t crc, std::uint64_t länge) {
+    ZipEntry e;
+    e.name = std::move(name);
+    e.date = 0x21;
+    e.crc = crc;
+    e.packed = länge;
+    e.size = länge;
+    return e;
+}
+
 std::string Fehler(const std::function<void()>& schritt) {
     try {
         schritt();
@@ -131,6 +143,41 @@ TEST(Zip, WhatIsWrittenReadsBackInOrderAndCopiesUnchanged) {
     }
 }
 
+TEST(Zip, WritesTheRecordsByteForByte) {
+    ZipWriter neu;
+    neu.Copy(Gespeichert("a", 0x352441C2, 3), "abc");
+    const std::string erwartet = std::string("PK\x03\x04\x14\0\0\0\0\0\0\0\x21\0\xC2\x41\x24\x35"
+                                             "\x03\0\0\0\x03\0\0\0\x01\0\0\0aabc",
+                                             34) +
+                                 std::string("PK\x01\x02\x14\0\x14\0\0\0\0\0\0\0\x21\0\xC2\x41\x24\x35"
+                                             "\x03\0\0\0\x03\0\0\0\x01\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0\0a",
+                                             47) +
+                                 std::string("PK\x05\x06\0\0\0\0\x01\0\x01\0\x2F\0\0\0\x22\0\0\0\0\0", 22);
+    EXPECT_EQ(neu.Finish(), erwartet);
+}
+
+TEST(Zip, TheEntryCountStaysBelowTheZip64Mark) {
+    ZipWriter voll;
+    for (int i = 0; i < 0xFFFE; ++i)
+        voll.Copy(Gespeichert("e", 0, 0), "");
+    EXPECT_EQ(Fehler([&] { voll.Copy(Gespeichert("e", 0, 0), ""); }),
+              "the package is too large for a zip archive without zip64");
+    std::string archiv = voll.Finish();
+    EXPECT_EQ(ZipReader(archiv).Entries().size(), 0xFFFEu);
+    // Another writer's 65,535 entries without zip64 records: the count is taken as it stands.
+    std::string mehr = archiv.substr(0, archiv.size() - 22);
+    std::string eintrag = mehr.substr(mehr.rfind(std::string("PK\x01\x02", 4)));
+    mehr += eintrag;
+    Put(mehr, 0x06054b50, 4);
+    Put(mehr, 0, 4);
+    Put(mehr, 0xFFFF, 2);
+    Put(mehr, 0xFFFF, 2);
+    Put(mehr, 0xFFFFu * eintrag.size(), 4);
+    Put(mehr, archiv.size() - 22 - 0xFFFEu * eintrag.size(), 4);
+    Put(mehr, 0, 2);
+    EXPECT_EQ(ZipReader(mehr).Entries().size(), 0xFFFFu);
+}
+
 TEST(Zip, ReadsSizesAndDirectoryFromZip64Records) {
     std::string inhalt = "<w:document/>";
     ZipWriter einfach;
@@ -170,4 +217,17 @@ TEST(Zip, RefusesWhatItCannotReadWithTheReason) {
     EXPECT_EQ(Fehler([&] { ZipReader{weg}; }), "not a zip archive, or a truncated one");
     EXPECT_EQ(Fehler([&] { ZipReader{gut.substr(0, gut.size() - 1)}; }),
               "not a zip archive, or a truncated one");
+
+    // Two entries of one part name (in any case): which one is the part is not to be told.
+    ZipWriter doppelt;
+    doppelt.Add("word/document.xml", "<a/>", 6);
+    doppelt.Add("Word/Document.xml", "<b/>", 6);
+    try {
+        kovelund::docx::Document::Open(doppelt.Finish(), "doppelt.docx");
+        ADD_FAILURE() << "opened";
+    } catch (const kovelund::docx::DocxError& e) {
+        EXPECT_NE(std::string(e.what()).find("part 'Word/Document.xml' is in the archive twice"),
+                  std::string::npos)
+            << e.what();
+    }
 }
