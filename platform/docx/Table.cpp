@@ -134,7 +134,8 @@ void RemoveAnchored(DocumentState* doc, pugi::xml_node table) {
 }
 
 pugi::xml_node CellAt(pugi::xml_node table, int row, int column) {
-    pugi::xml_node cell = NthCell(NthRow(table, row - 1), column - 1);
+    pugi::xml_node cell =
+        row >= 1 && column >= 1 ? NthCell(NthRow(table, row - 1), column - 1) : pugi::xml_node();
     if (!cell) NoMember("Cell(" + std::to_string(row) + ", " + std::to_string(column) + ")");
     return cell;
 }

@@ -1,9 +1,9 @@
 #include "platform/docx/detail/Xml.h"
 
+#include "platform/docx/detail/Names.h"
+
 #include <algorithm>
 #include <cstring>
-#include <string_view>
-#include <unordered_set>
 
 namespace kovelund::docx::detail {
 
@@ -114,17 +114,6 @@ const std::initializer_list<const char*> BorderOrder = {"w:top",   "w:left", "w:
                                                         "w:tl2br", "w:tr2bl"};
 
 namespace {
-
-// A fixed set of element names: the walks ask one for every element they pass, and a hash look-up
-// answers that in one step where a list of twenty compared names took twenty.
-class Names {
-public:
-    Names(std::initializer_list<std::string_view> names) : names_(names) {}
-    bool Contain(const char* name) const { return names_.count(std::string_view(name)) != 0; }
-
-private:
-    std::unordered_set<std::string_view> names_;
-};
 
 bool OneOf(const char* name, std::initializer_list<const char*> names) {
     return std::any_of(names.begin(), names.end(), [&](const char* n) { return std::strcmp(n, name) == 0; });

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <regex>
 
 using namespace kovelund::docx;
@@ -255,6 +256,8 @@ TEST(Tables, CellsAreAddressedByTheirPlaceInTheRow) {
     EXPECT_EQ(t.Cell(2, 5).Column(), 5);
     EXPECT_THROW(t.Cell(3, 1), DocxError);
     EXPECT_THROW(t.Cell(1, 6), DocxError);
+    EXPECT_THROW(t.Cell(INT_MIN, 1), DocxError);
+    EXPECT_THROW(t.Cell(1, INT_MIN), DocxError);
     EXPECT_THROW(doc->Tables().Item(2), DocxError);
     try {
         t.Cell(0, 1);
