@@ -38,14 +38,25 @@ bool Fett(const QDomElement& lauf) {
     return v != QStringLiteral("0") && v != QStringLiteral("false");
 }
 
-/// Whether the table's own borders show a line; the fee tables have none, and drawing lines there
-/// would show their narrow spacer columns as empty boxes.
-bool Linien(const QDomElement& tbl) {
-    QDomElement rand = tbl.firstChildElement(W("tblPr")).firstChildElement(W("tblBorders"));
+/// Whether a borders element (w:tblBorders, w:tcBorders) shows a line on any side.
+bool ZeigtLinie(const QDomElement& rand) {
     for (QDomElement r = rand.firstChildElement(); !r.isNull(); r = r.nextSiblingElement()) {
         QString art = r.attribute(W("val"));
         if (!art.isEmpty() && art != QStringLiteral("none") && art != QStringLiteral("nil")) return true;
     }
+    return false;
+}
+
+/// Whether the table shows lines: its own borders, a cell's, or a table style's when it sets none
+/// itself. The fee tables have none, and drawing lines there would box their narrow spacer columns.
+bool Linien(const QDomElement& tbl) {
+    QDomElement eigenschaften = tbl.firstChildElement(W("tblPr"));
+    QDomElement rand = eigenschaften.firstChildElement(W("tblBorders"));
+    if (ZeigtLinie(rand)) return true;
+    if (rand.isNull() && !eigenschaften.firstChildElement(W("tblStyle")).isNull()) return true;
+    QDomNodeList zellen = tbl.elementsByTagName(W("tcBorders"));
+    for (int i = 0; i < zellen.size(); ++i)
+        if (ZeigtLinie(zellen.at(i).toElement())) return true;
     return false;
 }
 
