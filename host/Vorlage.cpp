@@ -150,7 +150,7 @@ void Initialisieren(const std::filesystem::path& verzeichnis) {
     auto datenbank = verzeichnis / "host.sqlite";
     for (const auto& datei : {rechnung, datenbank})
         if (std::filesystem::exists(datei))
-            throw Fehler(58, "'" + datei.string() + "' exists already; not overwritten");
+            throw Fehler(58, std::string("'").append(datei.string()) + "' exists already; not overwritten");
     std::filesystem::create_directories(verzeichnis);
     docx::WritePackage(rechnung, Teile());
     try {
