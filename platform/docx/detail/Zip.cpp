@@ -106,6 +106,20 @@ void Put(std::string& out, std::uint64_t value, int n) {
         out.push_back(static_cast<char>(value & 0xFF));
 }
 
+// What a local header and a directory entry both say of an entry, from the version needed to the
+// name's length.
+void PutDescription(std::string& out, const ZipEntry& e) {
+    Put(out, Version, 2);
+    Put(out, e.flags, 2);
+    Put(out, e.method, 2);
+    Put(out, e.time, 2);
+    Put(out, e.date, 2);
+    Put(out, e.crc, 4);
+    Put(out, e.packed, 4);
+    Put(out, e.size, 4);
+    Put(out, e.name.size(), 2);
+}
+
 // Only a name beyond ASCII needs the UTF-8 flag; readers take plain names as they are.
 bool Ascii(std::string_view name) {
     return std::all_of(name.begin(), name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -224,16 +238,8 @@ void ZipWriter::Append(ZipEntry e, std::string_view packed) {
         throw ZipError("the package is too large for a zip archive without zip64");
     e.offset = out_.size();
     Put(out_, LocalSignature, 4);
-    Put(out_, Version, 2);
-    Put(out_, e.flags, 2);
-    Put(out_, e.method, 2);
-    Put(out_, e.time, 2);
-    Put(out_, e.date, 2);
-    Put(out_, e.crc, 4);
-    Put(out_, e.packed, 4);
-    Put(out_, e.size, 4);
-    Put(out_, e.name.size(), 2);
-    Put(out_, 0, 2);
+    PutDescription(out_, e);
+    Put(out_, 0, 2); // no extra field
     out_ += e.name;
     out_ += packed;
     entries_.push_back(std::move(e));
@@ -244,15 +250,7 @@ std::string ZipWriter::Finish() {
     for (const ZipEntry& e : entries_) {
         Put(out_, CentralSignature, 4);
         Put(out_, Version, 2); // made by: MS-DOS attributes, none set
-        Put(out_, Version, 2);
-        Put(out_, e.flags, 2);
-        Put(out_, e.method, 2);
-        Put(out_, e.time, 2);
-        Put(out_, e.date, 2);
-        Put(out_, e.crc, 4);
-        Put(out_, e.packed, 4);
-        Put(out_, e.size, 4);
-        Put(out_, e.name.size(), 2);
+        PutDescription(out_, e);
         Put(out_, 0, 12); // no extra field, comment, disk number or attributes
         Put(out_, e.offset, 4);
         out_ += e.name;

@@ -29,38 +29,36 @@ void Put(std::string& out, std::uint64_t value, int n) {
 // archives put them.
 std::string Zip64Archive(const std::string& name, const std::string& data, std::uint32_t crc) {
     std::string zip;
+    // Version 4.5, stored, undated, the sizes escaped; the zip64 field holds them (and the offset).
+    auto beschreibung = [&](bool mitOffset) {
+        Put(zip, 45, 2);
+        Put(zip, 0, 2 + 2 + 2 + 2);
+        Put(zip, crc, 4);
+        Put(zip, 0xFFFFFFFF, 4);
+        Put(zip, 0xFFFFFFFF, 4);
+        Put(zip, name.size(), 2);
+        Put(zip, mitOffset ? 28 : 20, 2);
+    };
+    auto zip64 = [&](bool mitOffset) {
+        Put(zip, 1, 2);
+        Put(zip, mitOffset ? 24 : 16, 2);
+        Put(zip, data.size(), 8);
+        Put(zip, data.size(), 8);
+        if (mitOffset) Put(zip, 0, 8);
+    };
     Put(zip, 0x04034b50, 4);
-    Put(zip, 45, 2);
-    Put(zip, 0, 2 + 2 + 2 + 2);
-    Put(zip, crc, 4);
-    Put(zip, 0xFFFFFFFF, 4);
-    Put(zip, 0xFFFFFFFF, 4);
-    Put(zip, name.size(), 2);
-    Put(zip, 20, 2);
+    beschreibung(false);
     zip += name;
-    Put(zip, 1, 2);
-    Put(zip, 16, 2);
-    Put(zip, data.size(), 8);
-    Put(zip, data.size(), 8);
+    zip64(false);
     zip += data;
     std::uint64_t directory = zip.size();
     Put(zip, 0x02014b50, 4);
     Put(zip, 45, 2);
-    Put(zip, 45, 2);
-    Put(zip, 0, 2 + 2 + 2 + 2);
-    Put(zip, crc, 4);
-    Put(zip, 0xFFFFFFFF, 4);
-    Put(zip, 0xFFFFFFFF, 4);
-    Put(zip, name.size(), 2);
-    Put(zip, 28, 2);
+    beschreibung(true);
     Put(zip, 0, 2 + 2 + 2 + 4);
     Put(zip, 0xFFFFFFFF, 4);
     zip += name;
-    Put(zip, 1, 2);
-    Put(zip, 24, 2);
-    Put(zip, data.size(), 8);
-    Put(zip, data.size(), 8);
-    Put(zip, 0, 8);
+    zip64(true);
     std::uint64_t record = zip.size();
     Put(zip, 0x06064b50, 4);
     Put(zip, 44, 8);
