@@ -24,6 +24,23 @@ struct Fehlerfall {
     const char* meldung;
 };
 
+// A fresh folder holding a copy of the template as r.docx.
+std::filesystem::path Kopie(const std::string& ordner) {
+    auto dir = std::filesystem::temp_directory_path() / (ordner + "-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir);
+    std::filesystem::copy_file(Datei("vorlage.docx"), dir / "r.docx",
+                               std::filesystem::copy_options::overwrite_existing);
+    return dir;
+}
+
+// After a failed save the folder holds the old file and nothing else.
+void Unverändert(const std::filesystem::path& dir) {
+    EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
+              kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
+              1);
+}
+
 } // namespace
 
 TEST(Document, RejectsEveryBrokenFileWithItsNameAndProblem) {
@@ -75,10 +92,7 @@ TEST(Document, SavingKeepsUntouchedPartsAndTheirOrder) {
 }
 
 TEST(Document, AFailedSaveLeavesTheFileAsItWas) {
-    auto dir = std::filesystem::temp_directory_path() / "kovelund-docx-readonly";
-    std::filesystem::create_directories(dir);
-    std::filesystem::copy_file(Datei("vorlage.docx"), dir / "r.docx",
-                               std::filesystem::copy_options::overwrite_existing);
+    auto dir = Kopie("kovelund-docx-readonly");
     auto doc = Document::Open(dir / "r.docx");
     doc->Content().InsertAfter("neu");
     std::filesystem::permissions(dir,
@@ -91,15 +105,11 @@ TEST(Document, AFailedSaveLeavesTheFileAsItWas) {
         } catch (const DocxError& e) {
             EXPECT_EQ(e.Nummer(), error::SaveFailed);
         }
-        EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
-                  kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
+        Unverändert(dir);
     }
     std::filesystem::permissions(dir, std::filesystem::perms::owner_all);
     EXPECT_THROW(doc->SaveAs(dir / "kein" / "ordner.docx"), DocxError);
-    EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
-              kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
-              1);
+    Unverändert(dir);
     std::filesystem::remove_all(dir);
 }
 
@@ -159,11 +169,7 @@ TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
         {flushFehler, "cannot flush the temporary file (Input/output error)"},
         {ordnerWeg, "cannot replace the file (No such file or directory)"},
     };
-    auto dir =
-        std::filesystem::temp_directory_path() / ("kovelund-docx-fehler-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dir);
-    std::filesystem::copy_file(Datei("vorlage.docx"), dir / "r.docx",
-                               std::filesystem::copy_options::overwrite_existing);
+    auto dir = Kopie("kovelund-docx-fehler");
     auto doc = Document::Open(dir / "r.docx");
     doc->Content().InsertAfter(std::string(4000, 'x'));
     ASSERT_GT(doc->Bytes().size(), 1024u);
@@ -176,11 +182,7 @@ TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
             EXPECT_EQ(e.Nummer(), error::SaveFailed);
             EXPECT_NE(std::string(e.what()).find(meldung), std::string::npos) << e.what();
         }
-        EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
-                  kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
-        EXPECT_EQ(
-            std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
-            1);
+        Unverändert(dir);
     }
     // Work that must end before the file is replaced runs once the new file is flushed; when it
     // fails, the old file stays and the new one is gone.
@@ -193,10 +195,7 @@ TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
                              }),
                  std::runtime_error);
     EXPECT_TRUE(neueDateiDa);
-    EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
-              kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
-              1);
+    Unverändert(dir);
     // A real limit on file size: the kernel refuses the write as a full disk would.
     auto alterSignal = std::signal(SIGXFSZ, SIG_IGN);
     rlimit alt{};
@@ -207,10 +206,7 @@ TEST(Document, ASaveFailingAtAnyStepKeepsTheFileAndLeavesNoTemporaryFile) {
     EXPECT_THROW(doc->Save(), DocxError);
     ::setrlimit(RLIMIT_FSIZE, &alt);
     std::signal(SIGXFSZ, alterSignal);
-    EXPECT_EQ(kovelund::test::Dateiinhalt(dir / "r.docx"),
-              kovelund::test::Dateiinhalt(Datei("vorlage.docx")));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), std::filesystem::directory_iterator()),
-              1);
+    Unverändert(dir);
     EXPECT_TRUE(doc->Modified());
     // The folder vanishes while the document is open.
     std::filesystem::remove_all(dir);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,11 @@ using kovelund::docx::test::Datei;
 
 namespace {
 
-void Put(std::string& out, std::uint64_t value, int n) {
-    for (int i = 0; i < n; ++i, value >>= 8)
-        out.push_back(static_cast<char>(value & 0xFF));
+// Little-endian fields, each of its width in bytes.
+void Put(std::string& out, std::initializer_list<std::pair<std::uint64_t, int>> felder) {
+    for (auto [value, n] : felder)
+        for (int i = 0; i < n; ++i, value >>= 8)
+            out.push_back(static_cast<char>(value & 0xFF));
 }
 
 // One stored entry whose sizes and offset stand only in zip64 fields, as writers of large
@@ -31,55 +34,29 @@ std::string Zip64Archive(const std::string& name, const std::string& data, std::
     std::string zip;
     // Version 4.5, stored, undated, the sizes escaped; the zip64 field holds them (and the offset).
     auto beschreibung = [&](bool mitOffset) {
-        Put(zip, 45, 2);
-        Put(zip, 0, 2 + 2 + 2 + 2);
-        Put(zip, crc, 4);
-        Put(zip, 0xFFFFFFFF, 4);
-        Put(zip, 0xFFFFFFFF, 4);
-        Put(zip, name.size(), 2);
-        Put(zip, mitOffset ? 28 : 20, 2);
+        Put(zip, {{45, 2}, {0, 8}, {crc, 4}, {0xFFFFFFFF, 4}, {0xFFFFFFFF, 4}});
+        Put(zip, {{name.size(), 2}, {mitOffset ? 28u : 20u, 2}});
     };
     auto zip64 = [&](bool mitOffset) {
-        Put(zip, 1, 2);
-        Put(zip, mitOffset ? 24 : 16, 2);
-        Put(zip, data.size(), 8);
-        Put(zip, data.size(), 8);
-        if (mitOffset) Put(zip, 0, 8);
+        Put(zip,
+            {{1, 2}, {mitOffset ? 24u : 16u, 2}, {data.size(), 8}, {data.size(), 8}, {0, mitOffset ? 8 : 0}});
     };
-    Put(zip, 0x04034b50, 4);
+    Put(zip, {{0x04034b50, 4}});
     beschreibung(false);
     zip += name;
     zip64(false);
     zip += data;
     std::uint64_t directory = zip.size();
-    Put(zip, 0x02014b50, 4);
-    Put(zip, 45, 2);
+    Put(zip, {{0x02014b50, 4}, {45, 2}});
     beschreibung(true);
-    Put(zip, 0, 2 + 2 + 2 + 4);
-    Put(zip, 0xFFFFFFFF, 4);
+    Put(zip, {{0, 10}, {0xFFFFFFFF, 4}});
     zip += name;
     zip64(true);
     std::uint64_t record = zip.size();
-    Put(zip, 0x06064b50, 4);
-    Put(zip, 44, 8);
-    Put(zip, 45, 2);
-    Put(zip, 45, 2);
-    Put(zip, 0, 4 + 4);
-    Put(zip, 1, 8);
-    Put(zip, 1, 8);
-    Put(zip, record - directory, 8);
-    Put(zip, directory, 8);
-    Put(zip, 0x07064b50, 4);
-    Put(zip, 0, 4);
-    Put(zip, record, 8);
-    Put(zip, 1, 4);
-    Put(zip, 0x06054b50, 4);
-    Put(zip, 0, 4);
-    Put(zip, 0xFFFF, 2);
-    Put(zip, 0xFFFF, 2);
-    Put(zip, 0xFFFFFFFF, 4);
-    Put(zip, 0xFFFFFFFF, 4);
-    Put(zip, 0, 2);
+    Put(zip, {{0x06064b50, 4}, {44, 8}, {45, 2}, {45, 2}, {0, 8}, {1, 8}, {1, 8}});
+    Put(zip, {{record - directory, 8}, {directory, 8}});
+    Put(zip, {{0x07064b50, 4}, {0, 4}, {record, 8}, {1, 4}});
+    Put(zip, {{0x06054b50, 4}, {0, 4}, {0xFFFF, 2}, {0xFFFF, 2}, {0xFFFFFFFF, 4}, {0xFFFFFFFF, 4}, {0, 2}});
     return zip;
 }
 
@@ -166,13 +143,9 @@ TEST(Zip, TheEntryCountStaysBelowTheZip64Mark) {
     std::string mehr = archiv.substr(0, archiv.size() - 22);
     std::string eintrag = mehr.substr(mehr.rfind(std::string("PK\x01\x02", 4)));
     mehr += eintrag;
-    Put(mehr, 0x06054b50, 4);
-    Put(mehr, 0, 4);
-    Put(mehr, 0xFFFF, 2);
-    Put(mehr, 0xFFFF, 2);
-    Put(mehr, 0xFFFFu * eintrag.size(), 4);
-    Put(mehr, archiv.size() - 22 - 0xFFFEu * eintrag.size(), 4);
-    Put(mehr, 0, 2);
+    const std::uint64_t größe = 0xFFFFu * eintrag.size(),
+                        start = archiv.size() - 22 - 0xFFFEu * eintrag.size();
+    Put(mehr, {{0x06054b50, 4}, {0, 4}, {0xFFFF, 2}, {0xFFFF, 2}, {größe, 4}, {start, 4}, {0, 2}});
     EXPECT_EQ(ZipReader(mehr).Entries().size(), 0xFFFFu);
 }
 
