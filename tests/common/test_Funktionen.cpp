@@ -50,7 +50,6 @@ TEST(WertFormatieren, ExamplesOfTheWindows) {
     EXPECT_EQ(WertFormatieren("5", 8, 2), "    5,00");
     EXPECT_EQ(WertFormatieren("0", 3, 0), "  0");
     EXPECT_EQ(WertFormatieren("2,25", 5, 1), "  2,3");
-    EXPECT_EQ(WertFormatieren("0", 8, 2), "    0,00");
     EXPECT_EQ(WertFormatieren("1234567,891", 8, 2), "1.234.567,89");
     EXPECT_EQ(WertFormatieren("-12,5", 8, 0), "     -13");
     EXPECT_EQ(WertFormatieren(1234567.891, 8, 2), "1.234.567,89");

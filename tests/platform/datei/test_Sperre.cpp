@@ -35,6 +35,14 @@ Gesperrt Abgewiesen(const fs::path& dokument) {
     return Gesperrt(dokument, {});
 }
 
+// A folder with an invoice and the path of its lock file as LibreOffice names it.
+class Rechnung : public ::testing::Test {
+protected:
+    test::Ordner ordner;
+    fs::path dokument = ordner.Schreiben("Rechnung.docx", "x");
+    fs::path sperrdatei = ordner.pfad / ".~lock.Rechnung.docx#";
+};
+
 } // namespace
 
 TEST(Sperrdatei, LinesReadAsLibreOfficeWritesThem) {
@@ -76,13 +84,11 @@ TEST(Sperrdatei, WordOwnerFilesByTheirShortenedNames) {
     EXPECT_EQ(WordLesen("").name, "");
 }
 
-TEST(Sperre, HeldFromTakingToReleaseAndSeenAsLibreOfficeSeesIt) {
-    test::Ordner ordner;
-    fs::path dokument = ordner.Schreiben("Rechnung.docx", "x");
+TEST_F(Rechnung, HeldFromTakingToReleaseAndSeenAsLibreOfficeSeesIt) {
     {
         Sperre sperre = Sperre::Nehmen(dokument);
         EXPECT_TRUE(sperre.Gehalten());
-        auto zeile = LibreOfficeLesen(kovelund::test::Dateiinhalt(ordner.pfad / ".~lock.Rechnung.docx#"));
+        auto zeile = LibreOfficeLesen(kovelund::test::Dateiinhalt(sperrdatei));
         ASSERT_TRUE(zeile);
         EXPECT_EQ(zeile->prozess, static_cast<long>(::getpid()));
         EXPECT_EQ(zeile->rechner, DieserProzess().rechner);
@@ -95,72 +101,63 @@ TEST(Sperre, HeldFromTakingToReleaseAndSeenAsLibreOfficeSeesIt) {
 
         Sperre verschoben = std::move(sperre);
         EXPECT_FALSE(sperre.Gehalten());
-        EXPECT_TRUE(fs::exists(ordner.pfad / ".~lock.Rechnung.docx#"));
+        EXPECT_TRUE(fs::exists(sperrdatei));
     }
-    EXPECT_FALSE(fs::exists(ordner.pfad / ".~lock.Rechnung.docx#"));
+    EXPECT_FALSE(fs::exists(sperrdatei));
     EXPECT_FALSE(Sperre::Halter(dokument));
     EXPECT_EQ(std::distance(fs::directory_iterator(ordner.pfad), fs::directory_iterator()), 1);
 }
 
-TEST(Sperre, OfficeProgramsLocksAreRespected) {
-    test::Ordner ordner;
-    fs::path dokument = ordner.Schreiben("Rechnung.docx", "x");
+TEST_F(Rechnung, OfficeProgramsLocksAreRespected) {
     std::string lo = ",anna,pc-12,07.12.2026 09:15,file:///home/anna/.config/libreoffice/4;";
-    ordner.Schreiben(".~lock.Rechnung.docx#", lo);
+    ordner.Schreiben(sperrdatei.filename(), lo);
     Gesperrt g = Abgewiesen(dokument);
     EXPECT_EQ(g.Halter().benutzer, "anna");
     EXPECT_NE(std::string(g.what()).find("'Rechnung.docx' is locked by anna (anna@pc-12, LibreOffice"),
               std::string::npos)
         << g.what();
-    EXPECT_EQ(kovelund::test::Dateiinhalt(ordner.pfad / ".~lock.Rechnung.docx#"), lo);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(sperrdatei), lo);
 
-    fs::remove(ordner.pfad / ".~lock.Rechnung.docx#");
+    fs::remove(sperrdatei);
     ordner.Schreiben("~$chnung.docx", std::string("\x0aJens Ro\xdf") + "le" + std::string(150, ' '));
     EXPECT_EQ(Abgewiesen(dokument).Halter().name, "Jens Roßle");
-    EXPECT_FALSE(fs::exists(ordner.pfad / ".~lock.Rechnung.docx#"));
+    EXPECT_FALSE(fs::exists(sperrdatei));
 
     // A lock file nobody can read still holds the document.
     fs::remove(ordner.pfad / "~$chnung.docx");
-    ordner.Schreiben(".~lock.Rechnung.docx#", "");
+    ordner.Schreiben(sperrdatei.filename(), "");
     EXPECT_EQ(Abgewiesen(dokument).Halter().programm, "an unreadable lock file");
 }
 
-TEST(Sperre, ADeadProcessesLockOnThisMachineIsTakenOverOthersAreNot) {
-    test::Ordner ordner;
-    fs::path dokument = ordner.Schreiben("Rechnung.docx", "x");
+TEST_F(Rechnung, ADeadProcessesLockOnThisMachineIsTakenOverOthersAreNot) {
     Inhaber tot = DieserProzess();
     tot.prozess = ToterProzess();
-    ordner.Schreiben(".~lock.Rechnung.docx#", LibreOfficeZeile(tot));
+    ordner.Schreiben(sperrdatei.filename(), LibreOfficeZeile(tot));
     EXPECT_FALSE(Sperre::Halter(dokument));
     {
         Sperre sperre = Sperre::Nehmen(dokument);
-        EXPECT_EQ(
-            LibreOfficeLesen(kovelund::test::Dateiinhalt(ordner.pfad / ".~lock.Rechnung.docx#"))->prozess,
-            static_cast<long>(::getpid()));
+        EXPECT_EQ(LibreOfficeLesen(kovelund::test::Dateiinhalt(sperrdatei))->prozess,
+                  static_cast<long>(::getpid()));
     }
     Inhaber anderswo = tot;
     anderswo.rechner = "anderer-rechner";
-    ordner.Schreiben(".~lock.Rechnung.docx#", LibreOfficeZeile(anderswo));
+    ordner.Schreiben(sperrdatei.filename(), LibreOfficeZeile(anderswo));
     EXPECT_EQ(Abgewiesen(dokument).Halter().rechner, "anderer-rechner");
 }
 
-TEST(Sperre, AReleaseLeavesALockFileThatIsNoLongerItsOwn) {
-    test::Ordner ordner;
-    fs::path dokument = ordner.Schreiben("Rechnung.docx", "x");
+TEST_F(Rechnung, AReleaseLeavesALockFileThatIsNoLongerItsOwn) {
     Sperre sperre = Sperre::Nehmen(dokument);
     std::string fremd = ",anna,pc-12,07.12.2026 09:15,;";
-    ordner.Schreiben(".~lock.Rechnung.docx#", fremd);
+    ordner.Schreiben(sperrdatei.filename(), fremd);
     sperre.Freigeben();
-    EXPECT_EQ(kovelund::test::Dateiinhalt(ordner.pfad / ".~lock.Rechnung.docx#"), fremd);
+    EXPECT_EQ(kovelund::test::Dateiinhalt(sperrdatei), fremd);
 }
 
-TEST(Sperre, OfManyProcessesTakingAtOnceExactlyOneHoldsTheLock) {
-    test::Ordner ordner;
-    fs::path dokument = ordner.Schreiben("Rechnung.docx", "x");
+TEST_F(Rechnung, OfManyProcessesTakingAtOnceExactlyOneHoldsTheLock) {
     Inhaber tot = DieserProzess();
     tot.prozess = ToterProzess();
     // A stale lock to take over makes the race harder: every taker tries to remove it.
-    ordner.Schreiben(".~lock.Rechnung.docx#", LibreOfficeZeile(tot));
+    ordner.Schreiben(sperrdatei.filename(), LibreOfficeZeile(tot));
     int rohr[2];
     ASSERT_EQ(::pipe(rohr), 0);
     constexpr int prozesse = 8;
@@ -189,5 +186,5 @@ TEST(Sperre, OfManyProcessesTakingAtOnceExactlyOneHoldsTheLock) {
         gewinner += WIFEXITED(status) ? WEXITSTATUS(status) : 0;
     }
     EXPECT_EQ(gewinner, 1);
-    EXPECT_FALSE(fs::exists(ordner.pfad / ".~lock.Rechnung.docx#"));
+    EXPECT_FALSE(fs::exists(sperrdatei));
 }
