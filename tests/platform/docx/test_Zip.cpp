@@ -62,13 +62,7 @@ std::string Zip64Archive(const std::string& name, const std::string& data, std::
 
 // A stored entry of the given bytes, dated 1 January 1980, as another archive would describe it.
 ZipEntry Gespeichert(std::string name, std::uint32_t crc, std::uint64_t länge) {
-    ZipEntry e;
-    e.name = std::move(name);
-    e.date = 0x21;
-    e.crc = crc;
-    e.packed = länge;
-    e.size = länge;
-    return e;
+    return {.name = std::move(name), .date = 0x21, .crc = crc, .packed = länge, .size = länge};
 }
 
 std::string Fehler(const std::function<void()>& schritt) {
