@@ -17,6 +17,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTableView>
 #include <QTimer>
@@ -62,6 +64,14 @@ void Hostumgebung::Klicken(const char* name) {
     QWidget* w = W(name);
     bool kästchen = qobject_cast<QCheckBox*>(w) != nullptr;
     QTest::mouseClick(w, Qt::LeftButton, {}, kästchen ? QPoint(8, w->height() / 2) : w->rect().center());
+}
+
+QAction* Hostumgebung::Menüpunkt(const char* menü, const char* punkt) const {
+    for (QAction* m : host_->menuBar()->actions())
+        if (m->text() == QString::fromUtf8(menü))
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == QString::fromUtf8(punkt)) return a;
+    qFatal("no menu entry %s", punkt);
 }
 
 void Hostumgebung::Eingeben(const char* feld, const char* text) {

@@ -29,6 +29,8 @@ protected:
     void Beenden();
 
     QWidget* W(const char* name) const;
+    /// The entry `punkt` of the host's menu `menü`, by their texts.
+    QAction* Menüpunkt(const char* menü, const char* punkt) const;
     template <class T> T* W(const char* name) const { return qobject_cast<T*>(W(name)); }
     void Eingeben(const char* feld, const char* text);
     /// Clicks a widget; a check box on its box, as its empty rest takes no clicks.
