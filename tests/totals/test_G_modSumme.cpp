@@ -46,6 +46,15 @@ std::optional<docx::Table> Summentabelle(docx::Document& doc) {
     return gefunden;
 }
 
+// A fee table of `beträge`, then the totals; the summary table as written, or as saved with `neuLaden`.
+std::optional<docx::Table> Summieren(test::Beispielrechnung& u, const std::vector<Betrag>& beträge,
+                                     bool neuLaden = false) {
+    Gebührentabelle(*u.doc, beträge);
+    SummeBilden(false);
+    if (neuLaden) u.NeuLaden();
+    return Summentabelle(*u.doc);
+}
+
 std::string Marke(docx::Document& doc, std::string_view name) {
     for (const docx::Comment& k : doc.Comments())
         if (k.Text() == name) return k.Scope().Text();
@@ -109,11 +118,7 @@ TEST(SummeBilden, WorkedExampleWithThreeRates) {
     test::Beispielrechnung u;
     u.Rechnung(17);
     Auftrag().Mehrwertsteuersatz = 16;
-    Gebührentabelle(*u.doc, {{"   100,00 €", ""}, {"    50,00 €", "7"}, {"    20,00 €", "0"}});
-    SummeBilden(false);
-    u.NeuLaden();
-
-    auto t = Summentabelle(*u.doc);
+    auto t = Summieren(u, {{"   100,00 €", ""}, {"    50,00 €", "7"}, {"    20,00 €", "0"}}, true);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->Rows().Count(), 5);
     EXPECT_EQ(Zeilentext(*t, 1), "Summe||     170,00 €");
@@ -129,10 +134,7 @@ TEST(SummeBilden, WorkedExampleWithThreeRates) {
 
 TEST(SummeBilden, TheSummaryTableIsLaidOutLikeTheFeeTables) {
     test::Beispielrechnung u;
-    Gebührentabelle(*u.doc, {{"   100,00 €", ""}, {"    50,00 €", "7"}});
-    SummeBilden(false);
-    u.NeuLaden();
-    auto t = Summentabelle(*u.doc);
+    auto t = Summieren(u, {{"   100,00 €", ""}, {"    50,00 €", "7"}}, true);
     ASSERT_TRUE(t);
     EXPECT_TRUE(
         test::LayoutGleich(*t, {summenzeile, summenzeile, summenzeile, summenzeile, rechnungsbetrag}));
@@ -161,9 +163,7 @@ TEST(SummeBilden, WithoutFeeTablesAndRatesCompareAsNumbers) {
     EXPECT_EQ(Summentabelle(*u.doc)->Rows().Count(), 4);
 
     Auftrag().AbschlagProzent = 100;
-    Gebührentabelle(*u.doc, {{"10,00", "7"}, {"20,00", "7,0"}, {"5,00", ""}});
-    SummeBilden(false);
-    auto t = Summentabelle(*u.doc);
+    auto t = Summieren(u, {{"10,00", "7"}, {"20,00", "7,0"}, {"5,00", ""}});
     ASSERT_TRUE(t);
     EXPECT_EQ(t->Rows().Count(), 5) << "7 and 7,0 share one row, 19 has its own";
     EXPECT_EQ(Zeilentext(*t, 2), "Mehrwertsteuer  7 %|      30,00 €|       2,10 €");
@@ -219,10 +219,7 @@ TEST(SummeBilden, NegatedInvoicesStoreNegativeAmounts) {
 TEST(SummeBilden, AFinalInvoiceDeductsTheAdvanceInvoicesOfItsOrder) {
     test::Beispielrechnung u;
     Schlussrechnung(u);
-    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
-    SummeBilden(false);
-    u.NeuLaden();
-    auto t = Summentabelle(*u.doc);
+    auto t = Summieren(u, {{"2.000,00", ""}}, true);
     ASSERT_TRUE(t);
     // Summe, MwSt 19 %, empty, Rechnungsbetrag; then the appended rows.
     EXPECT_EQ(Zelle(*t, 5, 2), "Zwischensumme");
@@ -249,9 +246,7 @@ TEST(SummeBilden, AnAdvanceInvoiceWithANullFieldIsStillDeducted) {
     test::Beispielrechnung u;
     u.db->Execute("UPDATE Rechnung SET MehrwertsteuerFreierbetrag = NULL WHERE ID_Rechnungsnummer = 14");
     Schlussrechnung(u);
-    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
-    SummeBilden(false);
-    auto t = Summentabelle(*u.doc);
+    auto t = Summieren(u, {{"2.000,00", ""}});
     ASSERT_TRUE(t);
     EXPECT_EQ(Zelle(*t, 12, 1), "Rechnung Nr. 2026-014 vom 02.11.2026");
     EXPECT_EQ(Zeilentext(*t, 12), "     500,00 €|     115,00 €|     615,00 €");
@@ -265,9 +260,7 @@ TEST(SummeBilden, AFinalInvoiceWithoutAdvanceInvoicesKeepsItsTotals) {
     test::Beispielrechnung u;
     u.db->Execute("DELETE FROM Rechnung WHERE Rechnungsart = 5");
     Schlussrechnung(u);
-    Gebührentabelle(*u.doc, {{"2.000,00", ""}});
-    SummeBilden(false);
-    auto t = Summentabelle(*u.doc);
+    auto t = Summieren(u, {{"2.000,00", ""}});
     ASSERT_TRUE(t);
     EXPECT_EQ(t->Rows().Count(), 4);
     EXPECT_EQ(Feld(u, 17, "NettoRechnung"), 200000);
@@ -311,10 +304,7 @@ TEST(SummeBilden, APercentageAdvanceIsTotalTimesPercentThenDividedByHundred) {
     test::Beispielrechnung u;
     u.Rechnung(17);
     Auftrag().AbschlagProzent = 10;
-    Gebührentabelle(*u.doc, {{"   302,00 €", ""}, {"    38,35 €", "0"}});
-    SummeBilden(false);
-    u.NeuLaden();
-    auto t = Summentabelle(*u.doc);
+    auto t = Summieren(u, {{"   302,00 €", ""}, {"    38,35 €", "0"}}, true);
     ASSERT_TRUE(t);
     EXPECT_EQ(t->Rows().Count(), 5);
     EXPECT_EQ(Zelle(*t, 1, 4), "     340,35 €");
