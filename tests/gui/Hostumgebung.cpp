@@ -111,6 +111,21 @@ QString Hostumgebung::Beantworten(const QString& knopf, const std::function<void
     return text;
 }
 
+QStringList Hostumgebung::DialogeSchließen(const std::function<void()>& schritt) {
+    QStringList titel;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&titel] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            titel << dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    wache.start(10);
+    schritt();
+    wache.stop();
+    return titel;
+}
+
 void Hostumgebung::FensterZu() {
     QTRY_VERIFY(host_->Bereich()->subWindowList().isEmpty());
     // The host takes the finished window's changes in a queued step.

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
@@ -40,6 +41,8 @@ protected:
     /// Runs `schritt` while the next message box is answered with the button `knopf`; returns the
     /// box's text, empty when none came up.
     QString Beantworten(const QString& knopf, const std::function<void()>& schritt);
+    /// Runs `schritt` while every modal dialog that comes up is closed; returns their titles.
+    QStringList DialogeSchließen(const std::function<void()>& schritt);
     /// Waits until no calculator window is open and the closed ones' widgets are gone, so that
     /// the next window's fields are the only ones of their names.
     void FensterZu();

@@ -371,17 +371,9 @@ void Hauptfenster::kategorie4MitDenListenImRaster() {
 // The pictures are taken on a temporary copy: closing its changed invoice must not wait for an answer.
 void Hauptfenster::bildschirmfotosFragenNichtNachDemSpeichern() {
     QTemporaryDir bilder;
-    QStringList fragen;
-    QTimer wache;
-    connect(&wache, &QTimer::timeout, [&fragen] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            fragen << dialog->windowTitle();
-            dialog->close();
-        }
-    });
-    wache.start(0);
-    QCOMPARE(gui::BildschirmfotosAufnehmen(bilder.path()), 0);
-    wache.stop();
+    int ergebnis = -1;
+    QStringList fragen = DialogeSchließen([&] { ergebnis = gui::BildschirmfotosAufnehmen(bilder.path()); });
+    QCOMPARE(ergebnis, 0);
     QVERIFY2(fragen.isEmpty(), qPrintable(fragen.join(QStringLiteral(", "))));
     for (const char* bild : {"kovelund-gui.png", "frmKat1.png", "frmKat2.png", "frmKat3.png", "frmKat4.png",
                              "frmKat5.png", "frmKat6.png", "Seitenansicht.png"})

@@ -286,20 +286,12 @@ void Sachbearbeitung::tabellenpanelNenntKategorieUndBetragUndOeffnet() {
     QVERIFY2(host_->Summentext().contains(QStringLiteral("Summe ") + eintrag->text(2)),
              qPrintable(eintrag->text(2)));
 
-    QStringList dialoge;
-    QTimer wache;
-    connect(&wache, &QTimer::timeout, [&dialoge] {
-        if (QWidget* dialog = QApplication::activeModalWidget()) {
-            dialoge << dialog->windowTitle();
-            dialog->close();
-        }
+    QStringList dialoge = DialogeSchließen([&] {
+        panel->setFocus();
+        panel->setCurrentItem(eintrag);
+        QTest::keyClick(panel, Qt::Key_Return);
+        QTRY_COMPARE(host_->Bereich()->subWindowList().size(), 1);
     });
-    wache.start(10);
-    panel->setFocus();
-    panel->setCurrentItem(eintrag);
-    QTest::keyClick(panel, Qt::Key_Return);
-    QTRY_COMPARE(host_->Bereich()->subWindowList().size(), 1);
-    wache.stop();
     QVERIFY2(dialoge.isEmpty(), qPrintable(dialoge.join(QLatin1Char(','))));
     QCOMPARE(host_->Bereich()->subWindowList().size(), 1);
     QCOMPARE(W<QLineEdit>("msk100")->displayText(), QStringLiteral("12"));
