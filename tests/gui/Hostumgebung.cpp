@@ -17,6 +17,8 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QTableView>
 #include <QTimer>
@@ -64,6 +66,14 @@ void Hostumgebung::Klicken(const char* name) {
     QTest::mouseClick(w, Qt::LeftButton, {}, kästchen ? QPoint(8, w->height() / 2) : w->rect().center());
 }
 
+QAction* Hostumgebung::Menüpunkt(const char* menü, const char* punkt) const {
+    for (QAction* m : host_->menuBar()->actions())
+        if (m->text() == QString::fromUtf8(menü))
+            for (QAction* a : m->menu()->actions())
+                if (a->text() == QString::fromUtf8(punkt)) return a;
+    qFatal("no menu entry %s", punkt);
+}
+
 void Hostumgebung::Eingeben(const char* feld, const char* text) {
     Klicken(feld);
     QTest::keyClicks(W(feld), QString::fromUtf8(text));
@@ -99,6 +109,21 @@ QString Hostumgebung::Beantworten(const QString& knopf, const std::function<void
     schritt();
     wache.stop();
     return text;
+}
+
+QStringList Hostumgebung::DialogeSchließen(const std::function<void()>& schritt) {
+    QStringList titel;
+    QTimer wache;
+    QObject::connect(&wache, &QTimer::timeout, [&titel] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            titel << dialog->windowTitle();
+            dialog->close();
+        }
+    });
+    wache.start(10);
+    schritt();
+    wache.stop();
+    return titel;
 }
 
 void Hostumgebung::FensterZu() {

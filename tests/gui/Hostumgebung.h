@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <filesystem>
 #include <functional>
@@ -29,6 +30,8 @@ protected:
     void Beenden();
 
     QWidget* W(const char* name) const;
+    /// The entry `punkt` of the host's menu `menü`, by their texts.
+    QAction* Menüpunkt(const char* menü, const char* punkt) const;
     template <class T> T* W(const char* name) const { return qobject_cast<T*>(W(name)); }
     void Eingeben(const char* feld, const char* text);
     /// Clicks a widget; a check box on its box, as its empty rest takes no clicks.
@@ -38,6 +41,8 @@ protected:
     /// Runs `schritt` while the next message box is answered with the button `knopf`; returns the
     /// box's text, empty when none came up.
     QString Beantworten(const QString& knopf, const std::function<void()>& schritt);
+    /// Runs `schritt` while every modal dialog that comes up is closed; returns their titles.
+    QStringList DialogeSchließen(const std::function<void()>& schritt);
     /// Waits until no calculator window is open and the closed ones' widgets are gone, so that
     /// the next window's fields are the only ones of their names.
     void FensterZu();

@@ -1,10 +1,10 @@
 // The kovelund command line as a user runs it: the real program, real files, exit codes.
+#include "Prozess.h"
 #include "support/Dateiinhalt.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -14,22 +14,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Ergebnis {
-    int code;
-    std::string ausgabe;
-};
+using kovelund::soak::Ergebnis;
 
 Ergebnis Aufrufen(const std::string& argumente) {
-    std::string befehl = std::string(KOVELUND_BIN) + " " + argumente + " 2>&1";
-    Ergebnis e{-1, ""};
-    if (FILE* p = popen(befehl.c_str(), "r")) {
-        char puffer[4096];
-        while (size_t n = fread(puffer, 1, sizeof puffer, p))
-            e.ausgabe.append(puffer, n);
-        int status = pclose(p);
-        e.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    return e;
+    return kovelund::soak::Aufrufen(std::string(KOVELUND_BIN) + " " + argumente + " 2>&1");
 }
 
 void Schreiben(const fs::path& datei, const std::string& text) {
