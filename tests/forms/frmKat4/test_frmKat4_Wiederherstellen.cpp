@@ -13,27 +13,12 @@ namespace {
 
 class Wiederherstellen4 : public Kat4Test {
 protected:
-    /// Notes the saved invoice as the user sees it and opens the window on its first statement.
+    /// Opens the window on the invoice's first statement.
     frmKat4& Wiederöffnen() {
-        vorher = Abbild();
         frmKat4& f = Kat4Test::Wiederöffnen();
         EXPECT_TRUE(backend.PendingAnswers().empty()) << "the statement was offered";
         return f;
     }
-    /// Finishes the reopened window: the invoice reads exactly as before.
-    void GleichesStatement() {
-        Abschließen();
-        EXPECT_EQ(Statements(), 1);
-        EXPECT_EQ(Abbild(), vorher);
-    }
-    std::vector<std::string> Linie(int zeile) const {
-        std::vector<std::string> zellen;
-        for (int c = 1; c <= 7; ++c)
-            zellen.push_back(fenster->GridGebühren.TextMatrix(zeile, c));
-        return zellen;
-    }
-
-    std::string vorher;
 };
 
 TEST_F(Wiederherstellen4, EveryLineAndOptionComesBackAndIsWrittenAgainUnchanged) {
@@ -50,6 +35,7 @@ TEST_F(Wiederherstellen4, EveryLineAndOptionComesBackAndIsWrittenAgainUnchanged)
 
     Auftrag().Flurstücksnummer = "999/9";
     Auftrag().Achslänge = 10;
+    Vormerken();
     frmKat4& w = Wiederöffnen();
     ASSERT_EQ(w.GridGebühren.Rows(), 3);
     EXPECT_EQ(Linie(1),
@@ -60,14 +46,12 @@ TEST_F(Wiederherstellen4, EveryLineAndOptionComesBackAndIsWrittenAgainUnchanged)
               (std::vector<std::string>{"Flst.Nr. 210/3", "III", "0", "Seite 1", "Großfläche", " 12", "3"}));
     for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(w.GridGebühren.RowHeight(r), 300);
-    EXPECT_EQ(w.GridGebühren.TextMatrix(0, 6), " neue GM");
     EXPECT_EQ(w.GridGebühren.Row(), 1);
     EXPECT_EQ(w.chkZuschlag.Value(), ui::vbChecked);
     EXPECT_EQ(w.chkVUnterlagen.Value(), ui::vbChecked);
     EXPECT_EQ(w.chkÜbernahme.Value(), ui::vbChecked);
     EXPECT_EQ(w.mskFlächen.Text(), "  3");
-    GleichesStatement();
-    EXPECT_EQ(beispiel.log.Sätze(), 0) << beispiel.log.Text();
+    UnverändertAbschließen();
 }
 
 TEST_F(Wiederherstellen4, WithoutOptionsTheBoxesStayClearAndTheTableKeepsItsPlace) {
