@@ -77,16 +77,6 @@ TEST_F(frmKat5Abrechnung, TheFeeByBracketInspectionAndCopies) {
     }
 }
 
-TEST_F(frmKat5Abrechnung, AValueWithCentsFromTheOrderIsBilledUnrounded) {
-    // 50.000,50 € lies above the first bracket, although the box would show 50.001 once left.
-    Eigenschaften({{"Baukosten", 50000.5}});
-    frmKat5& f = Öffnen();
-    EXPECT_EQ(f.MaskEdBoxWert.Text(), "50.000,50");
-    Klicken(f.chkOrt);
-    Abschließen();
-    EXPECT_EQ(Reihen()[2], (Reihe{"Gebäudewert [€]", "50.000,50", "", "", "   77,00 €"}));
-}
-
 // No borders; columns 2 and 5 right-aligned, the others as the document's paragraphs (left); only
 // the title bold; the widths 8, 3, 1, 3 and 2,5 cm in every row.
 TEST_F(frmKat5Abrechnung, TheLayout) {

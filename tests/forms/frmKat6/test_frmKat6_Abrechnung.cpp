@@ -14,7 +14,7 @@ using frmKat6Abrechnung = Kat6Test;
 
 const char* const kopf = "Gebühren nach Zeitaufwand|||Gebühr||";
 
-TEST_F(frmKat6Abrechnung, TheThreeLineExample) {
+TEST_F(frmKat6Abrechnung, TheThreeLineExampleAndItsLayout) {
     BeispielSpielen("frmKat6-drei.json");
     EXPECT_EQ(Fenster().Standardinstanz(5), nullptr) << "the window unloaded";
     beispiel.NeuLaden();
@@ -34,13 +34,9 @@ TEST_F(frmKat6Abrechnung, TheThreeLineExample) {
     EXPECT_EQ(Markiert("vamoNetto"), "     243,08 € ");
     EXPECT_EQ(Markiert("vamoAuslagen"), "       0,00 € ");
     EXPECT_EQ(Markiert("vamoBrutto"), "     289,27 € ");
-}
 
-// Cells 1 and 2 of the header have widths of their own, rate and cost stand right, nothing has a
-// border, and all the table's text is 10 pt.
-TEST_F(frmKat6Abrechnung, TheLayoutAtTenPoints) {
-    BeispielSpielen("frmKat6-drei.json");
-    beispiel.NeuLaden();
+    // Cells 1 and 2 of the header have widths of their own, rate and cost stand right, nothing has
+    // a border, and all the table's text is 10 pt.
     const std::string zeile = "1,62L 6,87L 2,25L 2,25R 3R 0,3L";
     EXPECT_TRUE(LayoutGleich(Statement(), {"7L* 1,5L 2,25L* 2,25R* 3R 0,3L", zeile, zeile, zeile}));
     EXPECT_FALSE(Statement().BordersVisible());
@@ -105,15 +101,6 @@ TEST_F(frmKat6Abrechnung, ZeroAndOneDayAreTagAndNoCostBelowOne) {
     EXPECT_EQ(Reihe(3), "15.2.1 b)|Einsatz von Spezialinstrumenten und -geräten für den Außendienst über 4 "
                         "Stunden pro Tag|0 Tag|51,00 €||")
         << "quantity 0: the rate, no cost";
-}
-
-TEST_F(frmKat6Abrechnung, AKindNotInTheListWritesBlanksAndItsAmounts) {
-    Öffnen();
-    Spielen(
-        R"j([{"cell": "GridGebühren", "row": 1, "col": 1}, {"edit": "GridGebühren", "text": "Hilfsarbeiten"},
-                {"cell": "GridGebühren", "row": 1, "col": 2}, {"edit": "GridGebühren", "text": "2"}])j");
-    Abschließen();
-    EXPECT_EQ(Reihe(2), " | | |45,00 €|     90,00 €|");
 }
 
 // A line never computed, such as the first line of a new window, bills nothing but names its kind.
