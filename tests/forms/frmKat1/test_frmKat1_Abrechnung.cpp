@@ -52,17 +52,9 @@ TEST_F(Abrechnung, TheFactorOfSeveralParcels) {
     Abschließen();
     ASSERT_EQ(Zeilen(), 14);
     EXPECT_EQ(Zeile(5), "Flst.Nr. 123/4|  1.200|    85,50|102.600,00|ja|||");
-    EXPECT_EQ(Zeile(6), "|||||||");
-    EXPECT_EQ(Zeile(7), "Tarif- stelle|Bezeichnung||||||");
     EXPECT_EQ(Zeile(9), "|Vermessungsfläche|4.800 m²|||||");
     EXPECT_EQ(Zeile(10), "|Anzahl der berechneten Flächen|4|||||");
     EXPECT_EQ(Zeile(12), "10.1.1|Gebühr nach Staffel 1|1,6|x 1.100,00 €|1.760,00 €|||");
-
-    Öffnen();
-    Spielen(R"j([{"cell": "GridGebühren1", "row": 1, "col": 5}, {"key": "GridGebühren1", "code": 9}])j");
-    Abschließen();
-    ASSERT_EQ(Statements(), 2) << "a new statement was chosen";
-    EXPECT_EQ(Zeile(10, 2), "10.1.1|Gebühr nach Staffel 1|1,13|x   840,00 €|  949,20 €|||");
 }
 
 TEST_F(Abrechnung, SurchargesAreWrittenWithoutCap) {
@@ -121,8 +113,6 @@ TEST_F(Abrechnung, TheShareFromTheAreas) {
     Summen("1200", "85,5");
     Spielen(R"j([{"set": "txtZusammenZahlen", "text": "600"}, {"click": "CommandEnde"}])j");
     ASSERT_EQ(Zeilen(), 12);
-    EXPECT_EQ(Zeile(7), "10.1.1|Gebühr nach Staffel 1|1|x   840,00 €|||  840,00 €|");
-    EXPECT_EQ(Zeile(10), "|Zwischensumme\r|||||1.302,00 €|");
     EXPECT_EQ(Zeile(11), "|Ihr Anteil beträgt 600 m² zu 1.200 m²\r50 % von 1.302,00 €|||  651,00 €|||");
 }
 
@@ -151,12 +141,6 @@ TEST_F(Abrechnung, TheDocumentsAreCappedAt18406) {
     EXPECT_EQ(Zeile(12), "14.1|Übernahmegebühr|15% der Gebühr nach Gebührenstaffel 1||  154,50 €|||");
     EXPECT_EQ(Kommentare(11, 5), "0");
     EXPECT_EQ(Kommentare(12, 5), "0");
-
-    Öffnen();
-    Summen("3000", "20");
-    Spielen(R"j([{"click": "chkUnterlagen"}, {"click": "CommandEnde"}])j");
-    EXPECT_EQ(Zeile(11, 2),
-              "5.3.1|Vermessungsunterlagen|20% der Gebühr nach Gebührenstaffel|max. 184,06 €|  184,00 €|||");
 }
 
 TEST_F(Abrechnung, AListWithoutAreaWritesNothing) {

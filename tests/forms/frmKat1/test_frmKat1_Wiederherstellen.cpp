@@ -65,30 +65,21 @@ TEST_F(Wiederherstellen, AListBilledInFull) {
     UnverändertAbschließen();
 }
 
-TEST_F(Wiederherstellen, TotalsWithAShareOfTheArea) {
-    Öffnen();
-    Summen("1200", "85,5");
-    Spielen(R"j([{"set": "txtZusammenZahlen", "text": "600"}, {"click": "CommandEnde"}])j");
-    frmKat1& f = Wiederöffnen();
-    EXPECT_TRUE(f.optJa[1].Value());
-    EXPECT_TRUE(f.fraAnzahl.Visible());
-    EXPECT_EQ(f.txtZusammenZahlen.Text(), "600");
-    EXPECT_EQ(f.txtzahlen.Text(), "600");
-    EXPECT_EQ(f.MaskEdBoxFläche.Text(), "1.200,00");
-    EXPECT_EQ(f.lblFläche.Caption(), "1.200");
-    EXPECT_EQ(f.txtAnzahl.Text(), " 1");
-    EXPECT_EQ(f.lblGebühr.Caption(), "  651,00");
-    UnverändertAbschließen();
-}
-
-TEST_F(Wiederherstellen, DecimalsInDaysAndPaidAreaComeBackAsWritten) {
+TEST_F(Wiederherstellen, TotalsWithAShareOfTheAreaAndDecimalsInDaysAndPaidArea) {
     Öffnen();
     Summen("1200", "85,5");
     Spielen(R"j([{"set": "txtZusammenZahlen", "text": "600,4"}, {"set": "txtTageskm", "text": "1,5"},
                 {"click": "CommandEnde"}])j");
     frmKat1& f = Wiederöffnen();
-    EXPECT_EQ(f.txtZusammenZahlen.Text(), "600,4");
+    EXPECT_TRUE(f.optJa[1].Value());
+    EXPECT_TRUE(f.fraAnzahl.Visible());
+    EXPECT_EQ(f.txtZusammenZahlen.Text(), "600,4") << "the decimals as written";
     EXPECT_EQ(f.txtTageskm.Text(), "1,5");
+    EXPECT_EQ(f.txtzahlen.Text(), "600,4");
+    EXPECT_EQ(f.MaskEdBoxFläche.Text(), "1.200,00");
+    EXPECT_EQ(f.lblFläche.Caption(), "1.200");
+    EXPECT_EQ(f.txtAnzahl.Text(), " 1");
+    EXPECT_EQ(f.lblGebühr.Caption(), "  654,89") << "(1302 + 1,5 x 4,60) x 600,4 / 1200";
     UnverändertAbschließen();
 }
 
