@@ -66,7 +66,7 @@ TEST_F(Gebäude, TheShareOfARow) {
     }
 }
 
-TEST_F(Gebäude, CellsAreReformattedByTheirColumn) {
+TEST_F(Gebäude, CellsAreReformattedByTheirColumnAndNoNumberCountsAsNothing) {
     frmKat3& f = Öffnen();
     Zelle(1, 1, "Flst.Nr. 7, Garage");
     Zelle(1, 2, "1234567,891");
@@ -75,14 +75,11 @@ TEST_F(Gebäude, CellsAreReformattedByTheirColumn) {
     EXPECT_EQ(Gitterzeile(1), "Flst.Nr. 7, Garage|1.234.567,89|  3|  5|1000|3.937,50") << "1250 x 3 x 1,05";
     Zelle(1, 6, "1");
     EXPECT_EQ(f.GridGebühren.TextMatrix(1, 6), "3.937,50") << "the cost is computed, not typed";
-}
 
-TEST_F(Gebäude, CellsWithoutANumberCountAsNothing) {
-    frmKat3& f = Öffnen();
     Zelle(1, 2, "");
     Zelle(1, 4, "viel");
-    EXPECT_EQ(Gitterzeile(1), "Flst.Nr. 123/4|     0,00|  1|  0|1000|  220,00")
-        << "the lowest step of the scale";
+    EXPECT_EQ(Gitterzeile(1), "Flst.Nr. 7, Garage|     0,00|  3|  0|1000|  660,00")
+        << "no number counts nothing: the lowest step of the scale, 220";
     Zelle(1, 3, "");
     EXPECT_EQ(f.GridGebühren.TextMatrix(1, 6), "    0,00");
     Zelle(1, 5, "x");
