@@ -1,6 +1,7 @@
 // Opening frmKat4 on a statement it wrote: the grid lines, the boxes and the count of area
 // computations come back from the table, the companion table is looked up, and "&OK" without a
-// change writes the same statement in the same place.
+// change writes the same statement in the same place (a changed one's place is
+// test_Abrechnungstabelle's).
 
 #include "Kat4Test.h"
 #include "component/Auftragskontext.h"
@@ -54,7 +55,7 @@ TEST_F(Wiederherstellen4, EveryLineAndOptionComesBackAndIsWrittenAgainUnchanged)
     UnverändertAbschließen();
 }
 
-TEST_F(Wiederherstellen4, WithoutOptionsTheBoxesStayClearAndTheTableKeepsItsPlace) {
+TEST_F(Wiederherstellen4, WithoutOptionsTheBoxesStayClearAndAChangeReplacesTheTable) {
     Öffnen();
     Abschließen();
     frmKat4& w = Wiederöffnen();
@@ -63,14 +64,10 @@ TEST_F(Wiederherstellen4, WithoutOptionsTheBoxesStayClearAndTheTableKeepsItsPlac
     EXPECT_EQ(w.chkVUnterlagen.Value(), ui::vbUnchecked);
     EXPECT_EQ(w.chkÜbernahme.Value(), ui::vbUnchecked);
     EXPECT_EQ(w.mskFlächen.Text(), "");
-    int tabellen = beispiel.doc->Tables().Count();
-    int stelle = Statement().Position();
     Klicken(w.chkÜbernahme);
     Eintragen(1, 3, "600");
     Abschließen();
     EXPECT_EQ(Statements(), 1) << "the statement was replaced";
-    EXPECT_EQ(beispiel.doc->Tables().Count(), tabellen);
-    EXPECT_EQ(Statement().Position(), stelle);
     EXPECT_EQ(Zeile(2),
               "Flst.Nr. 210/3|  II\t 600|Feldlage, Seite 1|  2\t  0\t       600 x  1,0 / 10 =  60|");
     EXPECT_EQ(Zeile(18), "14.2|Übernahmegebühr|je Trennstück|40,90 €|   81,80 €");

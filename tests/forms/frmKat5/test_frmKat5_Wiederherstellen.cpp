@@ -1,5 +1,6 @@
 // A category 5 window opened on an invoice that holds its table: the inputs come back from the
-// cells, and "&OK" on the unchanged inputs writes the same table at the same place.
+// cells, and "&OK" on the unchanged inputs writes the same table at the same place; that a changed
+// table takes the old one's place is test_Abrechnungstabelle's.
 
 #include "Kat5Test.h"
 
@@ -63,8 +64,6 @@ TEST_F(frmKat5Wiederherstellen, ChangedInputsReplaceTheTableInPlace) {
     frmKat5& f = Öffnen();
     Setzen(f.mskMehrfach, "1");
     Abschließen();
-    std::string vorher = Abbild();
-    std::string davor = vorher.substr(0, vorher.find("Grenzbescheinigungen"));
 
     frmKat5& w = Wiederöffnen();
     Setzen(w.mskMehrfach, "");
@@ -74,8 +73,6 @@ TEST_F(frmKat5Wiederherstellen, ChangedInputsReplaceTheTableInPlace) {
                                             {"mit Ortsbesichtigung\rTarifstelle 8.1.1", "", "", "", ""},
                                             {"Gebäudewert [€]", "250.000,00", "", "", "  102,00 €"}}))
         << "the value from the order, as written the first time";
-    std::string nachher = Abbild();
-    EXPECT_EQ(nachher.substr(0, nachher.find("Grenzbescheinigungen")), davor);
     EXPECT_EQ(Statements(), 1);
     EXPECT_EQ(Markiert("vamoNetto"), "     102,00 € ");
 }
