@@ -10,13 +10,16 @@ namespace {
 
 using Abrechnung = Kat1Sitzung;
 
-TEST_F(Abrechnung, OneListedParcelWithAShareOfFiveHundredAndTheDocuments) {
+// The layout as the saved invoice shows it (support/Tabellenlayout.h): no borders, texts left and
+// amounts right, the table's widths above the fee header and the fee block's below it, and bold
+// only in the title, the headers, "Zwischensumme" and the expense heading.
+TEST_F(Abrechnung, OneListedParcelWithAShareOfFiveHundredTheExpensesAndTheLayout) {
     Öffnen();
-    Spielen(
-        R"j([{"set": "MaskEdBoxAnteil", "text": "500"}, {"click": "chkUnterlagen"}, {"click": "CommandEnde"}])j");
+    Spielen(R"j([{"set": "MaskEdBoxAnteil", "text": "500"}, {"click": "chkUnterlagen"},
+                {"click": "chkÜbernahme"}, {"click": "CommandEnde"}])j");
     EXPECT_EQ(Fenster().Standardinstanz(0), nullptr) << "the window unloaded";
     ASSERT_EQ(Statements(), 1);
-    ASSERT_EQ(Zeilen(), 16);
+    ASSERT_EQ(Zeilen(), 17);
     EXPECT_EQ(Zeile(1), "Zerlegung / Sonderung|Fläche [m²]|Bodenwert [€/m²]|Wert [€]|zu zahlen|||");
     EXPECT_EQ(Zeile(2), "Flst.Nr. 123/4|  1.200|    85,50|102.600,00|ja|||");
     EXPECT_EQ(Zeile(3), "|||||||") << "one row between the parcels and the fee header";
@@ -35,14 +38,27 @@ TEST_F(Abrechnung, OneListedParcelWithAShareOfFiveHundredAndTheDocuments) {
     EXPECT_EQ(Zeile(14), "|\rUmsatzsteuerfreie Auslagen||||||");
     EXPECT_EQ(Zeile(15),
               "5.3.1|Vermessungsunterlagen|20% der Gebühr nach Gebührenstaffel|max. 184,06 €||||  168,00 €");
-    EXPECT_EQ(Zeile(16), "|anteilige Auslagen \r50 % von   168,00 €|||   84,00 €|||");
-    EXPECT_EQ(Kommentare(16, 5), "0") << "the shared expenses are free of VAT";
+    EXPECT_EQ(Zeile(16), "14.1|Übernahmegebühr|15% der Gebühr nach Gebührenstaffel 1|||||  126,00 €");
+    EXPECT_EQ(Zeile(17), "|anteilige Auslagen \r50 % von   294,00 €|||  147,00 €|||");
+    EXPECT_EQ(Kommentare(17, 5), "0") << "the shared expenses are free of VAT";
     EXPECT_EQ(Kommentare(15, 8), "");
     EXPECT_EQ(Kommentare(13, 5), "");
     EXPECT_EQ(Kommentare(1, 5), "Kovelund_1");
     EXPECT_TRUE(rechnung.doc->Bookmarks().Exists("Kovelund_1"));
-    EXPECT_EQ(Markiert("vamoAuslagen"), "      84,00 € ");
+    EXPECT_EQ(Markiert("vamoAuslagen"), "     147,00 € ");
     EXPECT_EQ(rechnung.log.Sätze(), 0) << rechnung.log.Text();
+
+    rechnung.NeuLaden();
+    const std::string liste = "5,6L 3,5R 3R 2,9R 2,5R 0,3R 0,3R 0,3R";
+    const std::string gebühr = "2L 5L 4R 3,4R 0,3R 0,3R 3R 0,3R";
+    const std::string auslage = "2L 5L 4R 3,14R 0,3R 0,3R 0,3R 3R";
+    EXPECT_TRUE(
+        LayoutGleich(Statement(), {"5,6L* 3,5R* 3R* 2,9R* 2,5R* 0,3R 0,3R 0,3R", liste, liste,
+                                   "2L* 5L* 4R 3,4R 0,3R 0,3R 3R 0,3R", gebühr, gebühr, gebühr, gebühr,
+                                   gebühr, gebühr, gebühr, "2L 5L* 4R 3,4R 0,3R 0,3R 3R* 0,3R",
+                                   "2L 7,2L 2,4R 3,4R 3R 0,3R 0,3R 0,3R", "2L 5L* 4R 3,4R 0,3R 0,3R 3R 0,3R",
+                                   auslage, auslage, "2L 7,2L 2,1R 3,4R 2,8R 0,3R 0,3R 0,3R"}));
+    EXPECT_FALSE(Statement().BordersVisible());
 }
 
 TEST_F(Abrechnung, TheFactorOfSeveralParcels) {
@@ -129,7 +145,7 @@ TEST_F(Abrechnung, AParcelTurnedToNeinJustBeforeOkIsNotBilled) {
     EXPECT_EQ(Zeile(14), "|Ihr Anteil beträgt 1200 m² zu 2.400 m²\r50 % von 1.411,20 €|||  705,60 €|||");
 }
 
-TEST_F(Abrechnung, TheDocumentsAreCappedAt18406) {
+TEST_F(Abrechnung, TheDocumentsAreCappedAt18406AndTheLayoutOfTheWholeFee) {
     Öffnen();
     Summen("1200", "150");
     Spielen(R"j([{"click": "chkUnterlagen"}, {"click": "chkÜbernahme"}, {"click": "CommandEnde"}])j");
@@ -141,6 +157,15 @@ TEST_F(Abrechnung, TheDocumentsAreCappedAt18406) {
     EXPECT_EQ(Zeile(12), "14.1|Übernahmegebühr|15% der Gebühr nach Gebührenstaffel 1||  154,50 €|||");
     EXPECT_EQ(Kommentare(11, 5), "0");
     EXPECT_EQ(Kommentare(12, 5), "0");
+
+    rechnung.NeuLaden();
+    const std::string gebühr = "2L 5,6L 4R 3,4R 2,5R 0,3R 0,3R 0,3R";
+    const std::string auslage = "2L 5,6L 4R 3,14R 2,8R 0,3R 0,3R 0,3R";
+    EXPECT_TRUE(LayoutGleich(Statement(),
+                             {"5,6L* 3,5R 3R 2,9R 2,5R 0,3R 0,3R 0,3R",
+                              "2L* 5,6L* 4R 3,4R 2,5R 0,3R 0,3R 0,3R", gebühr, gebühr, gebühr, gebühr, gebühr,
+                              gebühr, gebühr, "2L 5,6L* 4R 3,4R 2,5R 0,3R 0,3R 0,3R", auslage, auslage}));
+    EXPECT_FALSE(Statement().BordersVisible());
 }
 
 TEST_F(Abrechnung, AListWithoutAreaWritesNothing) {
@@ -173,40 +198,6 @@ TEST_F(Abrechnung, TheExampleWithTotalsAndAShareOfFiveHundred) {
     EXPECT_EQ(Zeile(11), "|Ihr Anteil beträgt 500/1000\r50 % von 1.621,20 €|||  810,60 €|||");
     EXPECT_EQ(Zeile(14), "|anteilige Auslagen \r50 % von   184,06 €|||   92,03 €|||");
     EXPECT_EQ(rechnung.log.Sätze(), 0) << rechnung.log.Text();
-}
-
-// The layout as the saved invoice shows it (support/Tabellenlayout.h): no borders, texts left and
-// amounts right, the table's widths above the fee header and the fee block's below it, and bold
-// only in the title, the headers, "Zwischensumme" and the expense heading.
-TEST_F(Abrechnung, TheLayoutWithAShareAndExpenses) {
-    Öffnen();
-    Spielen(R"j([{"set": "MaskEdBoxAnteil", "text": "500"}, {"click": "chkUnterlagen"},
-                {"click": "chkÜbernahme"}, {"click": "CommandEnde"}])j");
-    rechnung.NeuLaden();
-    const std::string liste = "5,6L 3,5R 3R 2,9R 2,5R 0,3R 0,3R 0,3R";
-    const std::string gebühr = "2L 5L 4R 3,4R 0,3R 0,3R 3R 0,3R";
-    const std::string auslage = "2L 5L 4R 3,14R 0,3R 0,3R 0,3R 3R";
-    EXPECT_TRUE(
-        LayoutGleich(Statement(), {"5,6L* 3,5R* 3R* 2,9R* 2,5R* 0,3R 0,3R 0,3R", liste, liste,
-                                   "2L* 5L* 4R 3,4R 0,3R 0,3R 3R 0,3R", gebühr, gebühr, gebühr, gebühr,
-                                   gebühr, gebühr, gebühr, "2L 5L* 4R 3,4R 0,3R 0,3R 3R* 0,3R",
-                                   "2L 7,2L 2,4R 3,4R 3R 0,3R 0,3R 0,3R", "2L 5L* 4R 3,4R 0,3R 0,3R 3R 0,3R",
-                                   auslage, auslage, "2L 7,2L 2,1R 3,4R 2,8R 0,3R 0,3R 0,3R"}));
-    EXPECT_FALSE(Statement().BordersVisible());
-}
-
-TEST_F(Abrechnung, TheLayoutOfTheWholeFeeWithExpenses) {
-    Öffnen();
-    Summen("1200", "150");
-    Spielen(R"j([{"click": "chkUnterlagen"}, {"click": "chkÜbernahme"}, {"click": "CommandEnde"}])j");
-    rechnung.NeuLaden();
-    const std::string gebühr = "2L 5,6L 4R 3,4R 2,5R 0,3R 0,3R 0,3R";
-    const std::string auslage = "2L 5,6L 4R 3,14R 2,8R 0,3R 0,3R 0,3R";
-    EXPECT_TRUE(LayoutGleich(Statement(),
-                             {"5,6L* 3,5R 3R 2,9R 2,5R 0,3R 0,3R 0,3R",
-                              "2L* 5,6L* 4R 3,4R 2,5R 0,3R 0,3R 0,3R", gebühr, gebühr, gebühr, gebühr, gebühr,
-                              gebühr, gebühr, "2L 5,6L* 4R 3,4R 2,5R 0,3R 0,3R 0,3R", auslage, auslage}));
-    EXPECT_FALSE(Statement().BordersVisible());
 }
 
 struct Stufe {
