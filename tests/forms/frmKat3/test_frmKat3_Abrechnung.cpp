@@ -1,5 +1,6 @@
-// The statement frmKat3 writes on "&OK": the title, the building rows with their share notes, the
-// break points outside the base of the expenses, the expenses with their VAT-free marks, the layout.
+// The statement frmKat3 writes on "&OK": the title, the building rows, the break points outside the
+// base of the expenses, the expenses with their VAT-free marks, the layout; the share notes are
+// checked on the statement the restore test writes.
 
 #include "Kat3Test.h"
 #include "support/Tabellenlayout.h"
@@ -12,12 +13,6 @@ namespace {
 class Abrechnung : public Kat3Test {
 protected:
     void TearDown() override { EXPECT_EQ(beispiel.log.Sätze(), 0) << beispiel.log.Text(); }
-
-    /// Gives row `zeile` of the grid the share `anteil` and adds a row below it with Tab.
-    void AnteilUndWeiter(int zeile, const char* anteil) {
-        Zelle(zeile, 5, anteil);
-        Spielen(R"j([{"key": "GridGebühren", "code": 9}])j");
-    }
 
     static constexpr const char* titel =
         "Einmessung von Gebäuden\rTarifstelle 13.1.1|Wert \r[€] |Anzahl|Zuschlag [%]\rTarifstelle 13.1.2||";
@@ -49,32 +44,6 @@ TEST_F(Abrechnung, ABuildingWithoutACostAndNothingElseWritesNothing) {
     Abschließen();
     ASSERT_EQ(Zeilen(), 3) << "the break point is something to write";
     EXPECT_EQ(Zeile(3), "Einmessung von Nutzungsartengrenzen für|    1 Brechpunkte|||   60,00 €|");
-}
-
-TEST_F(Abrechnung, ShareNotesGiveTheFullAmountAndTheShareAsTheGridShowsIt) {
-    Öffnen();
-    AnteilUndWeiter(1, "500");
-    AnteilUndWeiter(2, "333");
-    AnteilUndWeiter(3, "0");
-    Zelle(4, 5, "1000");
-    Abschließen();
-    ASSERT_EQ(Zeilen(), 5);
-    EXPECT_EQ(Zeile(2),
-              "Flst.Nr. 123/4\vBetrag :  €   290,00 Ihr Anteil  500/1000|80.000,00|  1| 0|  145,00 €|");
-    EXPECT_EQ(Zeile(3),
-              "Flst.Nr. 123/4\vBetrag :  €   290,01 Ihr Anteil  333/1000|80.000,00|  1| 0|   96,67 €|")
-        << "96,67 x 3";
-    EXPECT_EQ(Zeile(4),
-              "Flst.Nr. 123/4\vBetrag :  €   290,00 Ihr Anteil    0/1000|80.000,00|  1| 0|    0,00 €|")
-        << "nothing to go back from: the cost before the share";
-    EXPECT_EQ(Zeile(5), "Flst.Nr. 123/4|80.000,00|  1| 0|  290,00 €|") << "\"1.000\" is the whole";
-    EXPECT_EQ(Markiert("vamoNetto"), "     531,67 € ");
-
-    // A note is set 2 points below the invoice's 10 pt; how a note is written is
-    // test_Abrechnungstabelle's.
-    EXPECT_NE(beispiel.doc->PartXml("word/document.xml")
-                  .find(R"(<w:sz w:val="16"/><w:szCs w:val="16"/></w:rPr><w:br/><w:t>Betrag :  € )"),
-              std::string::npos);
 }
 
 TEST_F(Abrechnung, TheBreakPointsStayOutsideTheBaseOfTheExpenses) {

@@ -1,5 +1,6 @@
-// Opening frmKat3 on a statement it wrote: the grid, the break points and the boxes come back from
-// the table, and "&OK" on the unchanged window writes the same table in the same place.
+// Opening frmKat3 on a statement it wrote, its share notes checked first: the grid, the break
+// points and the boxes come back from the table, and "&OK" on the unchanged window writes the same
+// table in the same place.
 
 #include "Kat3Test.h"
 #include "totals/VV_WordAuto.h"
@@ -20,7 +21,7 @@ protected:
     }
 };
 
-TEST_F(Wiederherstellen, BuildingsWithSharesBreakPointsAndExpenses) {
+TEST_F(Wiederherstellen, BuildingsWithShareNotesBreakPointsAndExpenses) {
     Öffnen();
     Zelle(1, 3, "2");
     Zelle(1, 4, "10");
@@ -37,6 +38,21 @@ TEST_F(Wiederherstellen, BuildingsWithSharesBreakPointsAndExpenses) {
         R"j([{"set": "mskBrechpunkte", "text": "3"}, {"click": "chkVUnterlagen"}, {"click": "chkÜbernahme"}])j");
     Abschließen();
     ASSERT_EQ(Zeilen(), 9);
+    EXPECT_EQ(Zeile(2),
+              "Flst.Nr. 123/4\vBetrag :  €   638,00 Ihr Anteil  500/1000|80.000,00|  2| 10|  319,00 €|");
+    EXPECT_EQ(Zeile(3), "Flst.Nr. 123/5, Garage\vBetrag :  €   290,01 Ihr Anteil  333/1000|80.000,00|  1| 0|"
+                        "   96,67 €|")
+        << "96,67 x 3";
+    EXPECT_EQ(Zeile(4),
+              "Flst.Nr. 123/4\vBetrag :  €   290,00 Ihr Anteil    0/1000|80.000,00|  1| 0|    0,00 €|")
+        << "nothing to go back from: the cost before the share";
+    EXPECT_EQ(Zeile(5), "Flst.Nr. 123/4|1.250.000,00|  1| 0|1.250,00 €|") << "\"1.000\" is the whole";
+    EXPECT_EQ(Markiert("vamoNetto"), "   2.132,24 € ") << "1.665,67 + 3 x 60 + 120 + 166,57";
+    // A note is set 2 points below the invoice's 10 pt; how a note is written is
+    // test_Abrechnungstabelle's.
+    EXPECT_NE(beispiel.doc->PartXml("word/document.xml")
+                  .find(R"(<w:sz w:val="16"/><w:szCs w:val="16"/></w:rPr><w:br/><w:t>Betrag :  € )"),
+              std::string::npos);
 
     frmKat3& f = Wiederöffnen();
     ASSERT_EQ(f.GridGebühren.Rows(), 4)

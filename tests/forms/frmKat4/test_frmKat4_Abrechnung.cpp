@@ -106,6 +106,8 @@ TEST_F(Abrechnung4, SurveyDocumentsPerStartedHalfKilometre) {
     EXPECT_EQ(Markiert("vamoAuslagen"), "     368,13 € ");
 }
 
+// A terrain whose lines have no length keeps its two rows, empty, at the end of the table; which
+// terrain does is pinned by Anlagengebuehr.ATerrainWithoutUnitsKeepsTwoEmptyRows.
 TEST_F(Abrechnung4, AnEmptyLengthAndEmptyFieldsCountAsNothing) {
     frmKat4& f = Öffnen({{"II", "", "Seite 1", "Feldlage"}});
     Setzen(f.mskFlächen, "");
@@ -122,18 +124,6 @@ TEST_F(Abrechnung4, AnEmptyLengthAndEmptyFieldsCountAsNothing) {
     EXPECT_EQ(Zeile(17), leer);
     EXPECT_EQ(Zeile(18), leer);
     EXPECT_EQ(Beträge(), (std::vector<std::string>{"770,00 €", "    0,00 €"}));
-}
-
-TEST_F(Abrechnung4, OrtslageLinesOfNoLengthLeaveTheLastTwoRowsEmpty) {
-    Öffnen({{"II", "0", "Seite 1", "Ortslage", "1"}, {"II", "0", "Seite 2", "Ortslage"}});
-    Abschließen();
-    ASSERT_EQ(Zeilen(), 17);
-    EXPECT_EQ(Zeile(11), leer);
-    EXPECT_EQ(Zeile(12), "C. Teilgebühr je Trennstück||||");
-    EXPECT_EQ(Zeile(14), "mit neuen Grenzmarken|||1 x 87,00 €|   87,00 €");
-    EXPECT_EQ(Zeile(15), "ohne neue Grenzmarken||||");
-    EXPECT_EQ(Zeile(16), leer);
-    EXPECT_EQ(Zeile(17), leer);
 }
 
 TEST_F(Abrechnung4, SurchargeAndAreaComputationsEachOneBlankRowApart) {
