@@ -81,15 +81,12 @@ TEST_F(frmKat6Abrechnung, EveryKindWithItsTariffItemUnitAndRate) {
     EXPECT_EQ(Markiert("vamoNetto"), "     674,32 € ");
 }
 
-TEST_F(frmKat6Abrechnung, ZeroAndOneDayAreTagAndNoCostBelowOne) {
+// One day is "1 Tag" in the three-line example; less than one is none.
+TEST_F(frmKat6Abrechnung, LessThanADayIsZeroTagWithoutCost) {
     Öffnen();
-    Eingeben(1, "Spezialinstrument außen über 4h", "1");
-    Tab();
-    Eingeben(2, "Spezialinstrument außen über 4h", "0,5");
+    Eingeben(1, "Spezialinstrument außen über 4h", "0,5");
     Abschließen();
     EXPECT_EQ(Reihe(2), "15.2.1 b)|Einsatz von Spezialinstrumenten und -geräten für den Außendienst über 4 "
-                        "Stunden pro Tag|1 Tag|51,00 €|     51,00 €|");
-    EXPECT_EQ(Reihe(3), "15.2.1 b)|Einsatz von Spezialinstrumenten und -geräten für den Außendienst über 4 "
                         "Stunden pro Tag|0 Tag|51,00 €||")
         << "quantity 0: the rate, no cost";
 }
