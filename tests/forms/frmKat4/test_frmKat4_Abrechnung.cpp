@@ -84,8 +84,6 @@ TEST_F(Abrechnung4, TwoOrtslageLinesWithTheSurcharge) {
     EXPECT_EQ(Zeile(7), "A. Grundgebühr||||1.020,00 €");
     EXPECT_EQ(Zeile(10), "|Ortslage:| 22 x 41,00  €|  902,00 €|");
     EXPECT_EQ(Zeile(12), "|||3 x   902,00 €|2.706,00 €");
-    EXPECT_EQ(Zeile(16), "mit neuen Grenzmarken||||");
-    EXPECT_EQ(Zeile(17), "ohne neue Grenzmarken||||");
     EXPECT_EQ(Zeile(18), leer);
     EXPECT_EQ(Zeile(19), "D. Zuschlag für erheblichen Mehraufwand||20% von Teilgebühr A und B|"
                          "0,2 x 1.922,00 €|  384,40 €")
