@@ -94,17 +94,5 @@ TEST_F(Abrechnung, TheSurveyDocumentsAreCappedAt120) {
     }
 }
 
-TEST_F(Abrechnung, TheCadastralUpdateInTheTitle) {
-    Öffnen();
-    Spielen(R"j([{"click": "chkFortführung"}])j");
-    Abschließen();
-    ASSERT_EQ(Zeilen(), 2);
-    EXPECT_EQ(
-        Zeile(1),
-        "Einmessung von Gebäuden\rim Zusammenhang mit einer Fortführung \rTarifstelle 13.1.3|Wert \r[€] "
-        "|Anzahl|Zuschlag [%]\rTarifstelle 13.1.2||");
-    EXPECT_EQ(Zeile(2), "Flst.Nr. 123/4|80.000,00|  1| 0|  203,00 €|");
-}
-
 } // namespace
 } // namespace kovelund::test

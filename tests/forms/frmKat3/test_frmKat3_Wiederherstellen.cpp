@@ -70,11 +70,15 @@ TEST_F(Wiederherstellen, BuildingsWithShareNotesBreakPointsAndExpenses) {
     UnverändertAbschließen();
 }
 
-TEST_F(Wiederherstellen, TheCadastralUpdateComesBackFromTheTitle) {
+TEST_F(Wiederherstellen, TheCadastralUpdateInTheTitleAndBackFromIt) {
     Öffnen();
     Spielen(R"j([{"click": "chkFortführung"}])j");
     Zelle(1, 5, "250");
     Abschließen();
+    EXPECT_EQ(
+        Zeile(1),
+        "Einmessung von Gebäuden\rim Zusammenhang mit einer Fortführung \rTarifstelle 13.1.3|Wert \r[€] "
+        "|Anzahl|Zuschlag [%]\rTarifstelle 13.1.2||");
     frmKat3& f = Wiederöffnen();
     EXPECT_EQ(f.chkFortführung.Value(), ui::vbChecked);
     EXPECT_EQ(Gitterzeile(1), "Flst.Nr. 123/4|80.000,00|  1| 0| 250|   50,75") << "290 x 0,7 / 4";
