@@ -15,12 +15,10 @@ TEST_F(Beispiele, BothInTurnAndTheFirstFinishedAgainUnchanged) {
     beispiel.NeuLaden();
     std::vector<std::vector<std::string>> anteil = Zellen(Statement());
     ASSERT_EQ(anteil.size(), 13u);
-    EXPECT_EQ(anteil[3][0], "12.2");
-    EXPECT_EQ(anteil[6][6], "  616,00 €") << "Teil B in column 7";
+    EXPECT_EQ(anteil[6][6], "  616,00 €");
     EXPECT_EQ(anteil[9][1], "Ihr Anteil beträgt 500/1000\r 50 % von 1.215,00 €");
     EXPECT_EQ(anteil[9][4], "  607,50 €");
     EXPECT_EQ(anteil[11][7], "  184,80 €");
-    EXPECT_EQ(anteil[12][1], "anteilige Auslagen \r 50 % von   184,80 €");
     EXPECT_EQ(anteil[12][4], "   92,40 €");
     EXPECT_EQ(Markiert("vamoNetto"), "     699,90 € ");
 
@@ -30,9 +28,6 @@ TEST_F(Beispiele, BothInTurnAndTheFirstFinishedAgainUnchanged) {
     ASSERT_EQ(Statements(), 2) << "the table choice keeps \"neuer Abrechnungspunkt\"";
     std::vector<std::vector<std::string>> voll = Zellen(Statement(2));
     ASSERT_EQ(voll.size(), 16u);
-    EXPECT_EQ(voll[1][0], "Flst.Nr. 123/4");
-    EXPECT_EQ(voll[4][2], "   45,50 €/m²");
-    EXPECT_EQ(voll[6][2], "14 in der Örtlichkeit überprüfte/hergestellte Grenzpunkte");
     EXPECT_EQ(voll[6][4], "  924,00 €");
     const char* tarife[] = {"12.4 a", "12.4 b", "15.1.3", "15.1.4", "15.3", "15.3", "", "5.3.1", "14.3"};
     const char* beträge[] = {"  292,80 €", "  292,80 €", "  143,50 €", "  107,10 €", "   16,56 €",
