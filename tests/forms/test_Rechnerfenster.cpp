@@ -88,7 +88,6 @@ TEST(Rechnerfenster, LoadStepFillsTheWindowAndEmbedsItInTheHost) {
     f.Load();
     EXPECT_EQ(f.Icon(), 9);
     EXPECT_EQ(f.CommandEnde.Picture(), "OK");
-    EXPECT_EQ(f.CommandNeu.Picture(), "Dokument");
     EXPECT_EQ(f.lblVersion.Caption(), "V " + Revision());
     EXPECT_TRUE(std::regex_match(Revision(), std::regex("[0-9]+|[0-9]+\\.[0-9]+\\.[0-9]+")))
         << Revision() << ": a revision number, or the project version outside a checkout";
@@ -97,23 +96,6 @@ TEST(Rechnerfenster, LoadStepFillsTheWindowAndEmbedsItInTheHost) {
     const std::vector<ui::WindowCall> erwartet = {{"SetParent", {f.hWnd(), 4711}},
                                                   {"SetWindowLongA", {f.hWnd(), -20, 320}}};
     EXPECT_EQ(e.backend.WindowCalls(), erwartet);
-}
-
-TEST(Gridfenster, TheColumnsAsTheWindowSetsThemUp) {
-    Fensterumgebung e;
-    Testfenster f;
-    f.Load();
-    EXPECT_EQ(f.Gitter.TextMatrix(0, 1), "Flurstück");
-    EXPECT_EQ(f.Gitter.TextMatrix(0, 2), " Fläche");
-    EXPECT_EQ(f.Gitter.TextMatrix(0, 3), "") << "a column not named keeps what it had";
-    EXPECT_EQ(f.Gitter.ColWidth(1), 2840);
-    EXPECT_EQ(f.Gitter.ColWidth(2), 900);
-    EXPECT_EQ(f.Gitter.ColAlignment(1), 0);
-    EXPECT_EQ(f.Gitter.ColAlignment(2), 1);
-    EXPECT_TRUE(f.Gitter.ColEditable(1));
-    EXPECT_FALSE(f.Gitter.ColEditable(2));
-    EXPECT_TRUE(f.Gitter.ColEditable(3));
-    EXPECT_EQ(e.u.log.Sätze(), 0);
 }
 
 TEST(Rechnerfenster, CancelLeavesTheDocumentUntouched) {
@@ -135,26 +117,19 @@ TEST(Rechnerfenster, CancelLeavesTheDocumentUntouched) {
 }
 
 TEST(Rechnerfenster, HoursRoundUpToTheNextHalfHour) {
-    EXPECT_EQ(HalbeStundeRunden("2,3"), "  2,5");
-    EXPECT_EQ(HalbeStundeRunden("2,7"), "  3,0");
-    EXPECT_EQ(HalbeStundeRunden("4,1"), "  4,5");
-    EXPECT_EQ(HalbeStundeRunden("4,6"), "  5,0");
-    EXPECT_EQ(HalbeStundeRunden("4,0"), "  4,0");
-    EXPECT_EQ(HalbeStundeRunden("4,5"), "  4,5");
-    EXPECT_EQ(HalbeStundeRunden(""), "  0,0");
-    EXPECT_EQ(HalbeStundeRunden("2,25"), "  2,5") << "2,25 rounds to 2,3 first";
-    EXPECT_EQ(HalbeStundeRunden("2,04"), "  2,0");
-    EXPECT_EQ(HalbeStundeRunden("-2,3"), " -2,5");
-    EXPECT_EQ(HalbeStundeRunden("999,7"), "1.000,0");
+    // 2,25 rounds to 2,3 first, so it goes up.
+    const std::pair<const char*, const char*> texte[] = {
+        {"2,3", "  2,5"},  {"2,7", "  3,0"},  {"4,5", "  4,5"},  {"", "  0,0"},
+        {"2,25", "  2,5"}, {"2,04", "  2,0"}, {"-2,3", " -2,5"}, {"999,7", "1.000,0"}};
+    for (const auto& [eingabe, gerundet] : texte)
+        EXPECT_EQ(HalbeStundeRunden(eingabe), gerundet) << eingabe;
 
-    // The rounding itself, which windows billing hours in a grid write in their own form.
-    EXPECT_EQ(HalbeStunde(2.04), 2);
-    EXPECT_EQ(HalbeStunde(2.26), 2.5);
-    EXPECT_EQ(HalbeStunde(2.96), 3) << "tenths 10 are the next hour";
-    EXPECT_EQ(HalbeStunde(3.5), 3.5);
-    EXPECT_EQ(HalbeStunde(1234.3), 1234.5) << "no fixed width cuts a long number";
-    EXPECT_EQ(HalbeStunde(1234.6), 1235);
-    EXPECT_EQ(HalbeStunde(0), 0);
+    // The rounding itself, which windows billing hours in a grid write in their own form: to tenths
+    // first (2,96 gives tenths of 10, the next hour), and no fixed width cuts a long number.
+    const std::pair<double, double> zahlen[] = {
+        {2.04, 2}, {2.26, 2.5}, {2.96, 3}, {1234.3, 1234.5}, {1234.6, 1235}};
+    for (const auto& [stunden, gerundet] : zahlen)
+        EXPECT_EQ(HalbeStunde(stunden), gerundet) << stunden;
 
     Fensterumgebung e;
     Testfenster f;
@@ -170,7 +145,7 @@ TEST(Rechnerfenster, HoursRoundUpToTheNextHalfHour) {
     EXPECT_EQ(f.mskZahl.Text(), "  7");
 }
 
-TEST(Gridfenster, TabAndDeleteRows) {
+TEST(Gridfenster, TabInsertAndDeleteRows) {
     Fensterumgebung e;
     Testfenster f;
     f.Load();
@@ -205,19 +180,29 @@ TEST(Gridfenster, TabAndDeleteRows) {
     f.CommandLöschen.Press();
     EXPECT_EQ(f.Gitter.Rows(), 1) << "answered yes by default";
     EXPECT_EQ(e.backend.Questions().back().buttons, 36);
+
+    f.Gitter.SetTextMatrix(1, 1, "Flst.Nr. 1");
+    f.CommandNeu.Press();
+    ASSERT_EQ(f.Gitter.Rows(), 2);
+    EXPECT_EQ(f.Gitter.TextMatrix(1, 1), "Flst.Nr. 123/4") << "\"&Einfügen\" inserts above the current row";
+    EXPECT_EQ(f.Gitter.TextMatrix(2, 1), "Flst.Nr. 1");
+    EXPECT_EQ(f.Gitter.RowHeight(1), 300);
 }
 
-TEST(Gridfenster, ColumnsGetHeadingWidthAndAlignmentAndAMissingOneIsLogged) {
+TEST(Gridfenster, ColumnsGetHeadingWidthAlignmentAndEditingAndAMissingOneIsLogged) {
     Fensterumgebung e;
     Testfenster f;
     f.Load();
+    EXPECT_FALSE(f.Gitter.ColEditable(2));
+    EXPECT_TRUE(f.Gitter.ColEditable(3));
+    EXPECT_EQ(f.Gitter.TextMatrix(0, 3), "") << "a column not named keeps what it had";
     f.SpaltenEinrichten(
         {{"Flurstück", 2840, 0}, {" Wert [€]", 1300, 1}, {" Anteil ", 900, 1}, {"zu viel", 100, 1}});
-    EXPECT_EQ(f.Gitter.TextMatrix(0, 1), "Flurstück");
     EXPECT_EQ(f.Gitter.TextMatrix(0, 3), " Anteil ");
     EXPECT_EQ(f.Gitter.ColWidth(2), 1300);
     EXPECT_EQ(f.Gitter.ColAlignment(1), 0);
     EXPECT_EQ(f.Gitter.ColAlignment(3), 1);
+    EXPECT_TRUE(f.Gitter.ColEditable(2));
     EXPECT_EQ(e.u.log.Sätze(), 1) << "a fourth column of three, logged once";
     EXPECT_NE(e.u.log.Text().find("Ort  : frmTest.Form_Load"), std::string::npos);
 }

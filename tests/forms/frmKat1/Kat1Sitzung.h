@@ -21,14 +21,14 @@ protected:
                        {"AnzahlGrenzpunkte", std::int16_t{6}}});
     }
 
-    /// Row `zeile` of the statement: its cell texts joined by "|".
-    std::string Zeile(int zeile, int statement = 1) const {
-        return Verbunden(Zellen(Statement(statement)).at(static_cast<std::size_t>(zeile - 1)));
-    }
+    std::string Zeile(int zeile, int statement = 1) const { return Statementzeile(zeile, statement); }
     int Zeilen() const { return Statement().Rows().Count(); }
     /// The comments attached to one cell of the statement, joined by "|".
     std::string Kommentare(int zeile, int spalte) const {
-        return Verbunden(test::Kommentare(Statement(), zeile, spalte));
+        std::string text;
+        for (const std::string& kommentar : test::Kommentare(Statement(), zeile, spalte))
+            text += (text.empty() ? "" : "|") + kommentar;
+        return text;
     }
 
     /// Totals mode with one parcel of `fläche` m² at `wert` €/m², all of it paid for.
@@ -42,14 +42,6 @@ protected:
     void Abschließen() { Spielen(R"j([{"click": "CommandEnde"}])j"); }
 
     Beispielrechnung& rechnung = beispiel;
-
-private:
-    static std::string Verbunden(const std::vector<std::string>& texte) {
-        std::string text;
-        for (std::size_t i = 0; i < texte.size(); ++i)
-            text += (i > 0 ? "|" : "") + texte[i];
-        return text;
-    }
 };
 
 } // namespace kovelund::test

@@ -2,8 +2,8 @@
 // VAT-free marks, the share layout and the totals it leads to.
 
 #include "Kat2Test.h"
-#include "support/Tabellenlayout.h"
 #include "platform/dao/Field.h"
+#include "support/Tabellenlayout.h"
 
 namespace kovelund::test {
 namespace {
@@ -55,26 +55,6 @@ TEST_F(Abrechnung, SevenRowsForTwelvePointsAtFiveEuros) {
     EXPECT_EQ(Marke("vamoGesamt"), "   1.299,48 € ") << "19 % on all of it";
 }
 
-TEST_F(Abrechnung, TeilAByTheNumberOfPoints) {
-    const struct {
-        const char* punkte;
-        const char* teilA;
-    } fälle[] = {{"0", "    0,00 €"},
-                 {"5", "  385,00 €"},
-                 {"6", "  435,00 €"},
-                 {"50", "  790,00 €"},
-                 {"51", "1.050,00 €"}};
-    for (const auto& fall : fälle) {
-        Öffnen();
-        Eingeben(fall.punkte, "5");
-        OK(*fenster);
-        docx::Table t = Kat2Tabelle();
-        EXPECT_EQ(Reihe(t, 6), Z({"", "Gebühr nach Staffel 3, Teil A", "", "", fall.teilA})) << fall.punkte;
-        EXPECT_EQ(Abrechnungen(), 1);
-        t.Delete();
-    }
-}
-
 TEST_F(Abrechnung, WithTariff10Or11RowSixStaysEmptyAndTheFeeIsTeilBAlone) {
     Klicken(fenster->chkT10_11);
     Klicken(fenster->chkUnterlagen);
@@ -124,22 +104,18 @@ TEST_F(Abrechnung, HoursKilometresAndDaysByTheirExactRates) {
 }
 
 TEST_F(Abrechnung, KindsOneAndTwoChangeOnlyTheTariffText) {
-    Klicken(fenster->optArt[1]);
-    docx::Table t = Abschließen();
-    EXPECT_EQ(Zellen(t), (std::vector<Zeile>{titel, flurstück, kopf, Z({"12.2", "Nachträgliche Abmarkungen"}),
-                                             wertZeile, teilA, teilB}));
-    t.Delete();
-
-    Öffnen();
-    Klicken(fenster->optArt[2]);
-    t = Abschließen();
-    EXPECT_EQ(Zellen(t),
-              (std::vector<Zeile>{titel, flurstück, kopf,
-                                  Z({"12.3", "Abmarkungen im Zusammenhang mit einer Katastererneuerung"}),
-                                  wertZeile, teilA, teilB}));
+    for (const auto& [art, zeile] :
+         {std::pair{1, Z({"12.2", "Nachträgliche Abmarkungen"})},
+          std::pair{2, Z({"12.3", "Abmarkungen im Zusammenhang mit einer Katastererneuerung"})}}) {
+        Öffnen();
+        Klicken(fenster->optArt[art]);
+        docx::Table t = Abschließen();
+        EXPECT_EQ(Zellen(t), (std::vector<Zeile>{titel, flurstück, kopf, zeile, wertZeile, teilA, teilB}));
+        t.Delete();
+    }
 }
 
-TEST_F(Abrechnung, ExpensesInTheFullLayoutAreMarkedFreeOfVat) {
+TEST_F(Abrechnung, ExpensesInTheFullLayoutAreMarkedFreeOfVatAndTheLayout) {
     u.Rechnung(17);
     Klicken(fenster->chkVUnterlagen);
     Klicken(fenster->chkÜbernahme);
@@ -162,6 +138,14 @@ TEST_F(Abrechnung, ExpensesInTheFullLayoutAreMarkedFreeOfVat) {
     EXPECT_NEAR(AlsDouble(rechnung->Fields("NettoRechnung").Value()), 109200, 1e-6);
     EXPECT_NEAR(AlsDouble(rechnung->Fields("MehrwertsteuerFreierbetrag").Value()), 26686, 1e-6);
     EXPECT_NEAR(AlsDouble(rechnung->Fields("Brutto").Value()), 156634, 1e-6);
+
+    const std::string gebühr = "2L 5,6L 4L 3,4L 2,5L 0,3L 0,3L 0,3L";
+    EXPECT_TRUE(
+        LayoutGleich(t, {"13,5L* 0,5L 0,5L 0,5L 2,5L 0,3L 0,3L 0,3L",
+                         "13,5L 0,5L 0,5L 0,5L 2,5L 0,3L 0,3L 0,3L", "2L* 5,6L* 1L 3,4L 2,87L 0,3L 0,3L 0,3L",
+                         gebühr, gebühr, gebühr, gebühr, "2L 5,6L* 4L 3,4L 2,5L 0,3L 0,3L 0,3L",
+                         "2L 5,6L 4L 3,1L 3L 2,5L 0,3L 0,3L", "2L 5,6L 4L 3,1L 3L 3L 0,3L 0,3L"}));
+    EXPECT_FALSE(t.BordersVisible());
 }
 
 TEST(Auslagen, SurveyDocumentsAndTakeoverFeeByTheirBounds) {
@@ -176,43 +160,28 @@ TEST(Auslagen, SurveyDocumentsAndTakeoverFeeByTheirBounds) {
     EXPECT_EQ(Übernahmegebühr(100, 0), 25.56);
 }
 
+// The base G of the survey documents is the scale fee with its surcharges but no hours, Teil B alone
+// with tariff 10 or 11: G = 435 + 8 x 56 = 883 gives 176,60 below the bound; with 12.4 a G = 1059,60
+// and the bound applies; G = B = 20 x 46 = 920 gives 184,00, just below it.
 TEST_F(Abrechnung, SurveyDocumentsTakeTheScaleFeeWithSurchargesButNoHours) {
-    // G = 435 + 8 x 56 = 883: 176,60 below the bound; with 12.4 a G = 1059,60 and the bound applies.
-    Eingeben("8", "5");
-    Tippen(fenster->mskHTechniker, "10");
-    Klicken(fenster->chkVUnterlagen);
-    docx::Table t = Abschließen();
-    EXPECT_EQ(Reihe(t, 10)[4], "  176,60 €");
-
-    Kat2Tabelle().Delete();
-
-    Öffnen();
-    Eingeben("8", "5");
-    Klicken(fenster->chkUnterlagen);
-    Klicken(fenster->chkVUnterlagen);
-    EXPECT_EQ(Reihe(Abschließen(), 10)[4], "  184,06 €");
-}
-
-TEST_F(Abrechnung, SurveyDocumentsJustBelowAndAboveTheBound) {
-    // G = B = 20 x 46 = 920 (Teil A left out): 184,00; G = 435 + 10 x 56 = 995: 184,06.
-    Eingeben("20", "5");
-    Klicken(fenster->chkT10_11);
-    Klicken(fenster->chkVUnterlagen);
-    EXPECT_EQ(Reihe(Abschließen(), 9)[4], "  184,00 €");
-    Kat2Tabelle().Delete();
-
-    Öffnen();
-    Eingeben("10", "5");
-    Klicken(fenster->chkVUnterlagen);
-    EXPECT_EQ(Reihe(Abschließen(), 9)[4], "  184,06 €");
-}
-
-TEST_F(Abrechnung, TakeoverFeeAtItsMinimum) {
-    // B = 1 x 66: 9,90 is below the minimum.
-    Eingeben("1", "5");
-    Klicken(fenster->chkÜbernahme);
-    EXPECT_EQ(Reihe(Abschließen(), 9),
-              Z({"14.3", "Übernahmegebühr", "15% der Teilgebühr B", "min. 25,56 €", "   25,56 €"}));
+    const struct {
+        const char* punkte;
+        const char* schritte;
+        int zeile;
+        const char* betrag;
+    } fälle[] = {
+        {"8", R"j([{"type": "mskHTechniker", "text": "10"}])j", 10, "  176,60 €"},
+        {"8", R"j([{"click": "chkUnterlagen"}])j", 10, "  184,06 €"},
+        {"20", R"j([{"click": "chkT10_11"}])j", 9, "  184,00 €"},
+    };
+    for (const auto& fall : fälle) {
+        Öffnen();
+        Eingeben(fall.punkte, "5");
+        Spielen(fall.schritte);
+        Klicken(fenster->chkVUnterlagen);
+        EXPECT_EQ(Reihe(Abschließen(), fall.zeile)[4], fall.betrag) << fall.schritte;
+        Kat2Tabelle().Delete();
+    }
 }
 
 TEST_F(Abrechnung, ShareFiveHundredWithoutExpensesLeavesTheReservedRowEmpty) {
@@ -230,36 +199,30 @@ TEST_F(Abrechnung, ShareFiveHundredWithoutExpensesLeavesTheReservedRowEmpty) {
     EXPECT_EQ(Marke("vamoNetto"), "     546,00 € ") << "only the share is billed";
 }
 
-TEST_F(Abrechnung, ShareFiveHundredSharesTheExpensesInTheLastRow) {
-    Setzen(fenster->MaskEdBoxAnteil, "500");
-    Klicken(fenster->chkVUnterlagen);
-    Klicken(fenster->chkÜbernahme);
-    docx::Table t = Abschließen();
-    ASSERT_EQ(t.Rows().Count(), 13);
-    EXPECT_EQ(Reihe(t, 10), Z({"", "\rUmsatzsteuerfreie Auslagen"}));
-    EXPECT_EQ(Reihe(t, 11), Z({"5.3.1", "Vermessungsunterlagen", "20% der Gebühr nach Gebührenstaffel",
-                               "max. 184,06 €", "", "", "", "  184,06 €"}));
-    EXPECT_EQ(Reihe(t, 12), Z({"14.3", "Übernahmegebühr", "15% der Teilgebühr B", "min. 25,56 €", "", "", "",
-                               "  165,60 €"}))
-        << "552 / 0.5 x 15 %";
-    EXPECT_EQ(Reihe(t, 13), Z({"", "anteilige Auslagen \r 50 % von   349,66 €", "", "", "  174,83 €"}));
-    EXPECT_EQ(Kommentare(t, 13, 5), std::vector<std::string>{"0"});
-    EXPECT_TRUE(Kommentare(t, 11, 8).empty());
-    EXPECT_TRUE(Kommentare(t, 9, 5).empty());
-    EXPECT_EQ(Marke("vamoAuslagen"), "     174,83 € ");
-    EXPECT_EQ(Marke("vamoNetto"), "     720,83 € ");
-}
-
 // The layout as the saved invoice shows it (support/Tabellenlayout.h): no borders, every cell left
 // (the amounts line up on decimal tabs), the title rows wide, and bold only in the title, the
 // headers, "Zwischensumme" and the expense heading.
-TEST_F(Abrechnung, TheLayoutWithAShareAndExpenses) {
+TEST_F(Abrechnung, ShareFiveHundredSharesTheExpensesInTheLastRowAndTheLayout) {
     Setzen(fenster->MaskEdBoxAnteil, "500");
     Setzen(fenster->mskHTechniker, "2");
     Klicken(fenster->chkUnterlagen);
     Klicken(fenster->chkVUnterlagen);
     Klicken(fenster->chkÜbernahme);
     docx::Table t = Abschließen();
+    ASSERT_EQ(t.Rows().Count(), 15);
+    EXPECT_EQ(Reihe(t, 12), Z({"", "\rUmsatzsteuerfreie Auslagen"}));
+    EXPECT_EQ(Reihe(t, 13), Z({"5.3.1", "Vermessungsunterlagen", "20% der Gebühr nach Gebührenstaffel",
+                               "max. 184,06 €", "", "", "", "  184,06 €"}));
+    EXPECT_EQ(Reihe(t, 14), Z({"14.3", "Übernahmegebühr", "15% der Teilgebühr B", "min. 25,56 €", "", "", "",
+                               "  165,60 €"}))
+        << "552 / 0.5 x 15 %";
+    EXPECT_EQ(Reihe(t, 15), Z({"", "anteilige Auslagen \r 50 % von   349,66 €", "", "", "  174,83 €"}));
+    EXPECT_EQ(Kommentare(t, 15, 5), std::vector<std::string>{"0"});
+    EXPECT_TRUE(Kommentare(t, 13, 8).empty());
+    EXPECT_TRUE(Kommentare(t, 11, 5).empty());
+    EXPECT_EQ(Marke("vamoAuslagen"), "     174,83 € ");
+    EXPECT_EQ(Marke("vamoNetto"), "     871,03 € ") << "(1092 + 218,40 + 82) / 2 + 174,83";
+
     const std::string flurstücksreihe = "13,5L 0,5L 0,5L 0,5L 0,3L 0,3L 2,5L 0,3L";
     const std::string gebühr = "2L 5,3L 4L 3,1L 0,3L 0,3L 2,5L 0,3L";
     const std::string auslage = "2L 5,3L 4L 2,8L 0,3L 0,3L 0,3L 2,5L";
@@ -269,19 +232,6 @@ TEST_F(Abrechnung, TheLayoutWithAShareAndExpenses) {
                          gebühr, "2L 5,3L* 4L 3,1L 0,3L 0,3L 2,5L* 0,3L",
                          "2L 7,4L 2,4L 3,1L 3L 0,3L 0,3L 0,3L", "2L 5,3L* 4L 3,1L 0,3L 0,3L 2,5L 0,3L",
                          auslage, auslage, "2L 7,4L 2,1L 3,1L 3L 0,3L 0,3L 0,3L"}));
-    EXPECT_FALSE(t.BordersVisible());
-}
-
-TEST_F(Abrechnung, TheLayoutOfTheWholeFeeWithExpenses) {
-    Klicken(fenster->chkVUnterlagen);
-    Klicken(fenster->chkÜbernahme);
-    docx::Table t = Abschließen();
-    const std::string gebühr = "2L 5,6L 4L 3,4L 2,5L 0,3L 0,3L 0,3L";
-    EXPECT_TRUE(
-        LayoutGleich(t, {"13,5L* 0,5L 0,5L 0,5L 2,5L 0,3L 0,3L 0,3L",
-                         "13,5L 0,5L 0,5L 0,5L 2,5L 0,3L 0,3L 0,3L", "2L* 5,6L* 1L 3,4L 2,87L 0,3L 0,3L 0,3L",
-                         gebühr, gebühr, gebühr, gebühr, "2L 5,6L* 4L 3,4L 2,5L 0,3L 0,3L 0,3L",
-                         "2L 5,6L 4L 3,1L 3L 2,5L 0,3L 0,3L", "2L 5,6L 4L 3,1L 3L 3L 0,3L 0,3L"}));
     EXPECT_FALSE(t.BordersVisible());
 }
 

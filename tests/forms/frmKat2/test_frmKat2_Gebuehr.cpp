@@ -32,10 +32,6 @@ TEST_F(Gebühr, ANewWindowTakesTheOrderAndShowsNoFeeYet) {
     EXPECT_EQ(f.MaskEdBoxAnteil.Text(), "1000");
     EXPECT_TRUE(f.optArt[0].Value());
     EXPECT_EQ(f.lblGebühr.Caption(), "    0,00");
-    EXPECT_EQ(f.lblVersion.Caption(), "V " + Revision());
-    EXPECT_EQ(f.fraZuschläge.Caption(), "Zuschläge wegen erheblichen Mehraufwand");
-    EXPECT_EQ(f.chkVerhältnisse.Caption(), "dichter Bodenbewachsung, starker Hanglage...");
-    EXPECT_EQ(f.CommandEnde.Picture(), "OK");
 
     Auftrag().AnzahlGrenzpunkte = 6;
     Auftrag().Bodenwert = 1234.5;
@@ -106,7 +102,8 @@ TEST_F(Gebühr, KindsSurchargesAndShare) {
     EXPECT_EQ(Label(), " 1.092,00");
 }
 
-TEST_F(Gebühr, HoursRoundUpAndCountByHalfHours) {
+// How the hours fields round is the frame's (test_Rechnerfenster); here what they bill.
+TEST_F(Gebühr, HoursCountByHalfHours) {
     frmKat2& f = *fenster;
     Eingeben("12", "5");
     Tippen(f.mskHTechniker, "1,5");
@@ -120,17 +117,6 @@ TEST_F(Gebühr, HoursRoundUpAndCountByHalfHours) {
     f.LeaveFocus();
     EXPECT_EQ(f.MaskEdBoxKM.Text(), " 10");
     EXPECT_EQ(Label(), " 1.315,80") << "+ 3 x 30,60 + 10 x 0,90";
-
-    const struct {
-        const char* eingabe;
-        const char* gerundet;
-    } stunden[] = {{"2,3", "  2,5"}, {"2,7", "  3,0"}, {"2,5", "  2,5"},
-                   {"2", "  2,0"},   {"4,1", "  4,5"}, {"4,6", "  5,0"}};
-    for (const auto& fall : stunden) {
-        Tippen(f.mskHTechniker, fall.eingabe);
-        f.LeaveFocus();
-        EXPECT_EQ(f.mskHTechniker.Text(), fall.gerundet) << fall.eingabe;
-    }
 }
 
 TEST_F(Gebühr, EachFieldSelectsLeavesAndRecomputesByItsOwnRule) {

@@ -65,14 +65,14 @@ protected:
     }
     using Fenstertest::Öffnen;
 
-    /// Row `zeile` of the statement: its cell texts joined by "|".
-    std::string Zeile(int zeile) const {
-        std::vector<std::string> zellen = Zellen(Statement()).at(static_cast<std::size_t>(zeile - 1));
-        std::string text = zellen.front();
-        for (std::size_t i = 1; i < zellen.size(); ++i)
-            text += "|" + zellen[i];
-        return text;
+    /// Line `zeile` of the grid: its seven cell texts.
+    std::vector<std::string> Linie(int zeile) const {
+        std::vector<std::string> zellen;
+        for (int c = 1; c <= 7; ++c)
+            zellen.push_back(fenster->GridGebühren.TextMatrix(zeile, c));
+        return zellen;
     }
+    std::string Zeile(int zeile) const { return Statementzeile(zeile); }
     int Zeilen() const { return Statement().Rows().Count(); }
     /// The amounts of column 5, the only ones the totals bill, from top to bottom.
     std::vector<std::string> Beträge() const {

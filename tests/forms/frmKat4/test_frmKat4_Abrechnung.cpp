@@ -3,8 +3,6 @@
 // the rows a terrain without units leaves empty at the end; its layout; the example session.
 
 #include "Kat4Test.h"
-#include "component/Auftragskontext.h"
-#include "component/Fensterregister.h"
 #include "support/Tabellenlayout.h"
 
 #include <gtest/gtest.h>
@@ -86,8 +84,6 @@ TEST_F(Abrechnung4, TwoOrtslageLinesWithTheSurcharge) {
     EXPECT_EQ(Zeile(7), "A. Grundgebühr||||1.020,00 €");
     EXPECT_EQ(Zeile(10), "|Ortslage:| 22 x 41,00  €|  902,00 €|");
     EXPECT_EQ(Zeile(12), "|||3 x   902,00 €|2.706,00 €");
-    EXPECT_EQ(Zeile(16), "mit neuen Grenzmarken||||");
-    EXPECT_EQ(Zeile(17), "ohne neue Grenzmarken||||");
     EXPECT_EQ(Zeile(18), leer);
     EXPECT_EQ(Zeile(19), "D. Zuschlag für erheblichen Mehraufwand||20% von Teilgebühr A und B|"
                          "0,2 x 1.922,00 €|  384,40 €")
@@ -106,14 +102,10 @@ TEST_F(Abrechnung4, SurveyDocumentsPerStartedHalfKilometre) {
         << "3 half kilometres";
     EXPECT_EQ(Kommentare(Statement(), 18, 5), std::vector<std::string>{"0"});
     EXPECT_EQ(Markiert("vamoAuslagen"), "     368,13 € ");
-
-    Auftrag().Achslänge = 1000;
-    frmKat4& g = Öffnen();
-    Klicken(g.chkVUnterlagen);
-    Abschließen();
-    EXPECT_EQ(Zellen(Statement(2)).at(17).at(4), "  245,42 €") << "1000 m are two half kilometres";
 }
 
+// A terrain whose lines have no length keeps its two rows, empty, at the end of the table; which
+// terrain does is pinned by Anlagengebuehr.ATerrainWithoutUnitsKeepsTwoEmptyRows.
 TEST_F(Abrechnung4, AnEmptyLengthAndEmptyFieldsCountAsNothing) {
     frmKat4& f = Öffnen({{"II", "", "Seite 1", "Feldlage"}});
     Setzen(f.mskFlächen, "");
@@ -130,20 +122,6 @@ TEST_F(Abrechnung4, AnEmptyLengthAndEmptyFieldsCountAsNothing) {
     EXPECT_EQ(Zeile(17), leer);
     EXPECT_EQ(Zeile(18), leer);
     EXPECT_EQ(Beträge(), (std::vector<std::string>{"770,00 €", "    0,00 €"}));
-}
-
-TEST_F(Abrechnung4, OrtslageLinesOfNoLengthLeaveTheLastTwoRowsEmpty) {
-    Öffnen({{"II", "0", "Seite 1", "Ortslage", "1"}, {"II", "0", "Seite 2", "Ortslage"}});
-    Abschließen();
-    ASSERT_EQ(Zeilen(), 17);
-    EXPECT_EQ(Zeile(9), "B. Teilgebühr nach Grenzlänge je angefangene 10 m||||");
-    EXPECT_EQ(Zeile(10), "Multiplikator:\rGroßfläche (1), Feldlage (2), Ortslage (3)||||");
-    EXPECT_EQ(Zeile(11), leer);
-    EXPECT_EQ(Zeile(12), "C. Teilgebühr je Trennstück||||");
-    EXPECT_EQ(Zeile(14), "mit neuen Grenzmarken|||1 x 87,00 €|   87,00 €");
-    EXPECT_EQ(Zeile(15), "ohne neue Grenzmarken||||");
-    EXPECT_EQ(Zeile(16), leer);
-    EXPECT_EQ(Zeile(17), leer);
 }
 
 TEST_F(Abrechnung4, SurchargeAndAreaComputationsEachOneBlankRowApart) {
@@ -176,17 +154,21 @@ TEST_F(Abrechnung4, OnlyTheTakeoverFeeFollowsTheLastFeeRowDirectly) {
     EXPECT_EQ(Markiert("vamoAuslagen"), "     122,70 € ");
 }
 
-// The table's own widths and the right-aligned amount column, and each fee row's widths as the
-// saved invoice shows them.
-TEST_F(Abrechnung4, TheLayoutOfEveryKindOfRow) {
-    frmKat4& f = Öffnen({{"II", "250", "Seite 1", "Feldlage", "2"},
-                         {"II", "180", "Seite 2", "Ortslage", "0", "1"},
-                         {"III", "420", "Seite 1", "Großfläche", "0", "3"}});
-    Klicken(f.chkZuschlag);
-    Setzen(f.mskFlächen, "2");
-    Klicken(f.chkVUnterlagen);
-    Klicken(f.chkÜbernahme);
-    Abschließen();
+TEST_F(Abrechnung4, TheExampleRoadThroughAllThreeTerrainsAndTheLayoutOfEveryKindOfRow) {
+    BeispielSpielen("frmKat4-strasse.json");
+    beispiel.NeuLaden();
+    ASSERT_EQ(Zeilen(), 29);
+    EXPECT_EQ(Zeile(11), "|Ortslage:| 17 x 36,00  €|  612,00 €|");
+    EXPECT_EQ(Zeile(12), "|Feldlage:| 25 x 36,00  €|  900,00 €|");
+    EXPECT_EQ(Zeile(13), "|Großfläche:| 42 x 36,00  €|1.512,00 €|");
+    EXPECT_EQ(Beträge(), (std::vector<std::string>{"770,00 €", "1.836,00 €", "1.800,00 €", "1.512,00 €",
+                                                   "  522,00 €", "  288,00 €", "  758,80 €", "   92,04 €",
+                                                   "  245,42 €", "  409,00 €"}));
+    EXPECT_EQ(Markiert("vamoNetto"), "   8.233,26 € ") << "7.578,84 € of fees and the expenses";
+    EXPECT_EQ(Markiert("vamoAuslagen"), "     654,42 € ");
+
+    // The table's own widths and the right-aligned amount column, and each fee row's widths as the
+    // saved invoice shows them.
     const std::string tabelle = "3,3L 2,4L 3,3L 7L 0,3R";
     const std::string& frei = tabelle;
     const std::string betrag = "3,3L 2,4L 3,3L 4L 4,5R";
@@ -222,23 +204,6 @@ TEST_F(Abrechnung4, TheLayoutOfEveryKindOfRow) {
                                            auslage,
                                            auslage}));
     EXPECT_FALSE(Statement().BordersVisible());
-}
-
-TEST_F(Abrechnung4, TheExampleRoadThroughAllThreeTerrains) {
-    BeispielSpielen("frmKat4-strasse.json");
-    EXPECT_EQ(Fenster().Standardinstanz(3), nullptr);
-    ASSERT_EQ(Zeilen(), 29);
-    EXPECT_EQ(Zeile(3), "Flst.Nr. 211|  II\t 180|Ortslage, Seite 2|  2\t  1\t       180 x  0,9 / 10 =  17|");
-    EXPECT_EQ(Zeile(4),
-              "Flst.Nr. 305/1|  III\t 420|Großfläche, Seite 1|  0\t  3\t       420 x  1,0 / 10 =  42|");
-    EXPECT_EQ(Zeile(11), "|Ortslage:| 17 x 36,00  €|  612,00 €|");
-    EXPECT_EQ(Zeile(12), "|Feldlage:| 25 x 36,00  €|  900,00 €|");
-    EXPECT_EQ(Zeile(13), "|Großfläche:| 42 x 36,00  €|1.512,00 €|");
-    EXPECT_EQ(Beträge(), (std::vector<std::string>{"770,00 €", "1.836,00 €", "1.800,00 €", "1.512,00 €",
-                                                   "  522,00 €", "  288,00 €", "  758,80 €", "   92,04 €",
-                                                   "  245,42 €", "  409,00 €"}));
-    EXPECT_EQ(Markiert("vamoNetto"), "   8.233,26 € ") << "7.578,84 € of fees and the expenses";
-    EXPECT_EQ(Markiert("vamoAuslagen"), "     654,42 € ");
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Opening frmKat4 on a statement it wrote: the grid lines, the boxes and the count of area
 // computations come back from the table, the companion table is looked up, and "&OK" without a
-// change writes the same statement in the same place.
+// change writes the same statement in the same place (a changed one's place is
+// test_Abrechnungstabelle's).
 
 #include "Kat4Test.h"
 #include "component/Auftragskontext.h"
@@ -13,27 +14,12 @@ namespace {
 
 class Wiederherstellen4 : public Kat4Test {
 protected:
-    /// Notes the saved invoice as the user sees it and opens the window on its first statement.
+    /// Opens the window on the invoice's first statement.
     frmKat4& Wiederöffnen() {
-        vorher = Abbild();
         frmKat4& f = Kat4Test::Wiederöffnen();
         EXPECT_TRUE(backend.PendingAnswers().empty()) << "the statement was offered";
         return f;
     }
-    /// Finishes the reopened window: the invoice reads exactly as before.
-    void GleichesStatement() {
-        Abschließen();
-        EXPECT_EQ(Statements(), 1);
-        EXPECT_EQ(Abbild(), vorher);
-    }
-    std::vector<std::string> Linie(int zeile) const {
-        std::vector<std::string> zellen;
-        for (int c = 1; c <= 7; ++c)
-            zellen.push_back(fenster->GridGebühren.TextMatrix(zeile, c));
-        return zellen;
-    }
-
-    std::string vorher;
 };
 
 TEST_F(Wiederherstellen4, EveryLineAndOptionComesBackAndIsWrittenAgainUnchanged) {
@@ -50,6 +36,7 @@ TEST_F(Wiederherstellen4, EveryLineAndOptionComesBackAndIsWrittenAgainUnchanged)
 
     Auftrag().Flurstücksnummer = "999/9";
     Auftrag().Achslänge = 10;
+    Vormerken();
     frmKat4& w = Wiederöffnen();
     ASSERT_EQ(w.GridGebühren.Rows(), 3);
     EXPECT_EQ(Linie(1),
@@ -60,17 +47,15 @@ TEST_F(Wiederherstellen4, EveryLineAndOptionComesBackAndIsWrittenAgainUnchanged)
               (std::vector<std::string>{"Flst.Nr. 210/3", "III", "0", "Seite 1", "Großfläche", " 12", "3"}));
     for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(w.GridGebühren.RowHeight(r), 300);
-    EXPECT_EQ(w.GridGebühren.TextMatrix(0, 6), " neue GM");
     EXPECT_EQ(w.GridGebühren.Row(), 1);
     EXPECT_EQ(w.chkZuschlag.Value(), ui::vbChecked);
     EXPECT_EQ(w.chkVUnterlagen.Value(), ui::vbChecked);
     EXPECT_EQ(w.chkÜbernahme.Value(), ui::vbChecked);
     EXPECT_EQ(w.mskFlächen.Text(), "  3");
-    GleichesStatement();
-    EXPECT_EQ(beispiel.log.Sätze(), 0) << beispiel.log.Text();
+    UnverändertAbschließen();
 }
 
-TEST_F(Wiederherstellen4, WithoutOptionsTheBoxesStayClearAndTheTableKeepsItsPlace) {
+TEST_F(Wiederherstellen4, WithoutOptionsTheBoxesStayClearAndAChangeReplacesTheTable) {
     Öffnen();
     Abschließen();
     frmKat4& w = Wiederöffnen();
@@ -79,14 +64,10 @@ TEST_F(Wiederherstellen4, WithoutOptionsTheBoxesStayClearAndTheTableKeepsItsPlac
     EXPECT_EQ(w.chkVUnterlagen.Value(), ui::vbUnchecked);
     EXPECT_EQ(w.chkÜbernahme.Value(), ui::vbUnchecked);
     EXPECT_EQ(w.mskFlächen.Text(), "");
-    int tabellen = beispiel.doc->Tables().Count();
-    int stelle = Statement().Position();
     Klicken(w.chkÜbernahme);
     Eintragen(1, 3, "600");
     Abschließen();
     EXPECT_EQ(Statements(), 1) << "the statement was replaced";
-    EXPECT_EQ(beispiel.doc->Tables().Count(), tabellen);
-    EXPECT_EQ(Statement().Position(), stelle);
     EXPECT_EQ(Zeile(2),
               "Flst.Nr. 210/3|  II\t 600|Feldlage, Seite 1|  2\t  0\t       600 x  1,0 / 10 =  60|");
     EXPECT_EQ(Zeile(18), "14.2|Übernahmegebühr|je Trennstück|40,90 €|   81,80 €");

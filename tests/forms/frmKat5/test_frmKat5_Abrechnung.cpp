@@ -34,7 +34,7 @@ TEST_F(frmKat5Abrechnung, NoCopiesEmptyZeroNegativeOrNoNumberWriteThreeRows) {
     }
 }
 
-TEST_F(frmKat5Abrechnung, TwoCopiesWithInspectionAddTenEurosInRowFour) {
+TEST_F(frmKat5Abrechnung, TwoCopiesWithInspectionAddTenEurosInRowFourAndTheLayout) {
     Berechnen(true, "250000", "2");
     docx::Table t = Statement();
     EXPECT_EQ(Zellen(t),
@@ -48,6 +48,12 @@ TEST_F(frmKat5Abrechnung, TwoCopiesWithInspectionAddTenEurosInRowFour) {
     EXPECT_EQ(Markiert("vamoNetto"), "     112,00 € ");
     EXPECT_EQ(Markiert("vamoAuslagen"), "       0,00 € ");
     EXPECT_EQ(Markiert("vamoGesamt"), "     133,28 € ");
+
+    // No borders; columns 2 and 5 right-aligned, the others as the document's paragraphs (left);
+    // only the title bold; the widths 8, 3, 1, 3 and 2,5 cm in every row.
+    const std::string zeile = "8L 3R 1L 3L 2,5R";
+    EXPECT_TRUE(LayoutGleich(t, {"8L* 3R 1L 3L 2,5R", zeile, zeile, zeile}));
+    EXPECT_FALSE(t.BordersVisible());
 }
 
 // Each row: inspection, the value and the copies as entered, then the last row of the table. The
@@ -75,26 +81,6 @@ TEST_F(frmKat5Abrechnung, TheFeeByBracketInspectionAndCopies) {
         EXPECT_EQ(Reihen().back(), fall.letzte) << fall.wert << " " << fall.mehrfach;
         Statement().Delete();
     }
-}
-
-TEST_F(frmKat5Abrechnung, AValueWithCentsFromTheOrderIsBilledUnrounded) {
-    // 50.000,50 € lies above the first bracket, although the box would show 50.001 once left.
-    Eigenschaften({{"Baukosten", 50000.5}});
-    frmKat5& f = Öffnen();
-    EXPECT_EQ(f.MaskEdBoxWert.Text(), "50.000,50");
-    Klicken(f.chkOrt);
-    Abschließen();
-    EXPECT_EQ(Reihen()[2], (Reihe{"Gebäudewert [€]", "50.000,50", "", "", "   77,00 €"}));
-}
-
-// No borders; columns 2 and 5 right-aligned, the others as the document's paragraphs (left); only
-// the title bold; the widths 8, 3, 1, 3 and 2,5 cm in every row.
-TEST_F(frmKat5Abrechnung, TheLayout) {
-    Berechnen(true, "250000", "2");
-    docx::Table t = Statement();
-    const std::string zeile = "8L 3R 1L 3L 2,5R";
-    EXPECT_TRUE(LayoutGleich(t, {"8L* 3R 1L 3L 2,5R", zeile, zeile, zeile}));
-    EXPECT_FALSE(t.BordersVisible());
 }
 
 } // namespace

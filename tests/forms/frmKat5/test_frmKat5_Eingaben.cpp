@@ -13,7 +13,6 @@ protected:
 };
 
 TEST_F(frmKat5Eingaben, ANewWindowShowsTheBuildingCostsWithCentsAndLeavingWholeEuros) {
-    EXPECT_EQ(f().Caption(), "Grenzbescheinigungen");
     EXPECT_EQ(f().MaskEdBoxWert.Text(), "250.000,00");
     EXPECT_EQ(f().chkOrt.Value(), ui::vbUnchecked);
     EXPECT_EQ(f().mskMehrfach.Text(), "");
@@ -32,30 +31,26 @@ TEST_F(frmKat5Eingaben, EnterShowsWholeEurosWithoutLeaving) {
 }
 
 // Typed values have no blank behind them: the comma goes where it is typed, so large values keep
-// their digits.
-TEST_F(frmKat5Eingaben, TheCommaOfATypedValueStaysWhereItIsTyped) {
-    Tippen(f().MaskEdBoxWert, "1234,");
-    EXPECT_EQ(f().MaskEdBoxWert.Text(), "1234,");
-    EXPECT_EQ(f().MaskEdBoxWert.SelStart(), 5);
-    f().LeaveFocus();
-    Tippen(f().MaskEdBoxWert, "250000,4");
-    EXPECT_EQ(f().MaskEdBoxWert.Text(), "250000,4") << "not 25000,04";
-    f().LeaveFocus();
-    EXPECT_EQ(f().MaskEdBoxWert.Text(), " 250.000");
-    Tippen(f().MaskEdBoxWert, "1234567,5");
-    f().LeaveFocus();
-    EXPECT_EQ(f().MaskEdBoxWert.Text(), "1.234.568");
-}
-
-TEST_F(frmKat5Eingaben, ACommaBehindBlanksMovesTheIntegerPartRightAndTheCaretBehindIt) {
-    Tippen(f().MaskEdBoxWert, "12   ,");
-    EXPECT_EQ(f().MaskEdBoxWert.Text(), "   12,,  ") << "the typed comma besides the written one";
-    EXPECT_EQ(f().MaskEdBoxWert.SelStart(), 6);
-    f().LeaveFocus();
-    Tippen(f().MaskEdBoxWert, "1234 ,5");
-    EXPECT_EQ(f().MaskEdBoxWert.Text(), " 1234,5,  ");
-    f().LeaveFocus();
-    EXPECT_EQ(f().MaskEdBoxWert.Text(), "   1.235") << "the decimals typed behind the integer part count";
+// their digits. A comma behind blanks moves the integer part right, beside the comma written there,
+// and the caret behind it; the decimals typed behind the integer part count.
+TEST_F(frmKat5Eingaben, TheCommaOfATypedValue) {
+    const struct {
+        const char* getippt;
+        const char* gezeigt;
+        int einfügemarke;
+        const char* verlassen;
+    } fälle[] = {{"1234,", "1234,", 5, "   1.234"},
+                 {"250000,4", "250000,4", 8, " 250.000"},
+                 {"1234567,5", "1234567,5", 9, "1.234.568"},
+                 {"12   ,", "   12,,  ", 6, "      12"},
+                 {"1234 ,5", " 1234,5,  ", 7, "   1.235"}};
+    for (const auto& fall : fälle) {
+        Tippen(f().MaskEdBoxWert, fall.getippt);
+        EXPECT_EQ(f().MaskEdBoxWert.Text(), fall.gezeigt) << fall.getippt;
+        EXPECT_EQ(f().MaskEdBoxWert.SelStart(), fall.einfügemarke) << fall.getippt;
+        f().LeaveFocus();
+        EXPECT_EQ(f().MaskEdBoxWert.Text(), fall.verlassen) << fall.getippt;
+    }
 }
 
 TEST_F(frmKat5Eingaben, ACommaBehindARightAlignedValueKeepsItsDigits) {

@@ -32,22 +32,12 @@ protected:
 
     /// Line `zeile` of the grid: its four texts joined by "|".
     std::string Linie(int zeile) const {
-        std::vector<std::string> texte;
-        for (int c = 1; c <= 4; ++c)
-            texte.push_back(fenster->GridGebühren.TextMatrix(zeile, c));
-        return Verbunden(texte);
-    }
-    /// Row `zeile` of the statement: its six cells joined by "|".
-    std::string Reihe(int zeile) const {
-        return Verbunden(Zellen(Statement()).at(static_cast<std::size_t>(zeile - 1)));
-    }
-
-    static std::string Verbunden(const std::vector<std::string>& texte) {
-        std::string text;
-        for (const std::string& t : texte)
-            text += (&t == &texte.front() ? "" : "|") + t;
+        std::string text = fenster->GridGebühren.TextMatrix(zeile, 1);
+        for (int c = 2; c <= 4; ++c)
+            text += "|" + fenster->GridGebühren.TextMatrix(zeile, c);
         return text;
     }
+    std::string Reihe(int zeile) const { return Statementzeile(zeile); }
 };
 
 } // namespace kovelund::test

@@ -12,8 +12,7 @@ using frmKat6Wiederherstellen = Kat6Test;
 
 TEST_F(frmKat6Wiederherstellen, TheThreeLinesComeBackAsComputed) {
     BeispielSpielen("frmKat6-drei.json");
-    beispiel.NeuLaden();
-    const std::string vorher = Abbild();
+    Vormerken();
     frmKat6& f = Wiederöffnen();
     ASSERT_EQ(f.GridGebühren.Rows(), 3);
     EXPECT_EQ(Linie(1), "Meßtruppführer|3,5|46,00|    161,00") << "the rate as computed, not \"46\"";
@@ -22,13 +21,7 @@ TEST_F(frmKat6Wiederherstellen, TheThreeLinesComeBackAsComputed) {
     for (int r = 1; r <= 3; ++r)
         EXPECT_EQ(f.GridGebühren.RowHeight(r), 300);
     EXPECT_EQ(f.GridGebühren.Row(), 1);
-    EXPECT_EQ(f.GridGebühren.TextMatrix(0, 2), " Stunden/Tage/km");
-    EXPECT_FALSE(f.GridGebühren.ColEditable(4));
-    Abschließen();
-    EXPECT_EQ(Statements(), 1);
-    EXPECT_EQ(Abbild(), vorher) << "the same table at the same place";
-    EXPECT_EQ(Reihe(2), "15.1.2|Meßtruppführer, Beamte des gehobenen Dienstes oder vergleichbare Angestellte|"
-                        "3,5 h|46,00 €|    161,00 €|");
+    UnverändertAbschließen();
 }
 
 // Lines that bill nothing or bill a kind not in the list read back so that they write themselves again.
@@ -46,7 +39,7 @@ TEST_F(frmKat6Wiederherstellen, EmptiedForeignUncomputedAndZeroLines) {
     Spielen(R"j([{"click": "CommandNeu"}])j");
     Abschließen();
     ASSERT_EQ(Statement().Rows().Count(), 6);
-    const std::string vorher = Abbild();
+    Vormerken();
 
     frmKat6& f = Wiederöffnen();
     ASSERT_EQ(f.GridGebühren.Rows(), 5);
@@ -55,8 +48,7 @@ TEST_F(frmKat6Wiederherstellen, EmptiedForeignUncomputedAndZeroLines) {
     EXPECT_EQ(Linie(3), " ||45,00|     90,00") << "blanks stand for a kind not in the list, and no quantity";
     EXPECT_EQ(Linie(4), "Öffentl. bestellter Vermessungsing.|||") << "never computed";
     EXPECT_EQ(Linie(5), "Meßtruppführer|0|46,00|      0,00");
-    Abschließen();
-    EXPECT_EQ(Abbild(), vorher);
+    UnverändertAbschließen();
     EXPECT_EQ(Reihe(4), " | | |45,00 €|     90,00 €|");
     EXPECT_EQ(Reihe(5), "15.1.1|Öffentlich bestellte Vermessungsingenieure, Beamte des höheren "
                         "vermessungstechnischen Dienstes oder vergleichbare Angestellte| h|||");
@@ -72,7 +64,6 @@ TEST_F(frmKat6Wiederherstellen, AChangedLineReplacesTheTableInPlace) {
                 {"cell": "GridGebühren", "row": 2, "col": 2}])j");
     Abschließen();
     ASSERT_EQ(Statements(), 1);
-    EXPECT_EQ(Statement().Position(), 1);
     EXPECT_EQ(Reihe(2), "|||||");
     EXPECT_EQ(Reihe(3), "15.3|Einsatz von Kraftfahrzeugen|123 km| 0,46 €|     56,58 €|");
     EXPECT_EQ(Markiert("vamoNetto"), "      82,08 € ");

@@ -1,5 +1,6 @@
 // The grid of frmKat6 as the user fills it: each kind's rate and quantity rule, the empty entry and
-// kinds not in the list, the list laid over column 1, Tab in the quantity column and "&Einfügen".
+// kinds not in the list, the list over column 1, Tab in the quantity column and "&Einfügen"; where
+// the frame lays the list and how Right and Shift+Tab move are test_Rechnerfenster's and frmKat4's.
 
 #include "Kat6Test.h"
 
@@ -14,25 +15,15 @@ using frmKat6Zeilen = Kat6Test;
 
 TEST_F(frmKat6Zeilen, ANewWindowHasOneLineOfTheFirstKindNotYetComputed) {
     frmKat6& f = Öffnen();
-    EXPECT_EQ(f.Caption(), "Gebühren nach Zeitaufwand");
     ASSERT_EQ(f.GridGebühren.Rows(), 1);
     EXPECT_EQ(Linie(1), "Öffentl. bestellter Vermessungsing.|||");
     EXPECT_EQ(f.GridGebühren.RowHeight(1), 300);
-    const char* köpfe[] = {" Art", " Stunden/Tage/km", " Gebühr [€]", " Kosten [€]"};
-    const int breiten[] = {3225, 2435, 1345, 1035};
-    for (int c = 1; c <= 4; ++c) {
-        EXPECT_EQ(f.GridGebühren.TextMatrix(0, c), köpfe[c - 1]);
-        EXPECT_EQ(f.GridGebühren.ColWidth(c), breiten[c - 1]);
-        EXPECT_EQ(f.GridGebühren.ColAlignment(c), c == 1 ? 0 : 1);
+    for (int c = 1; c <= 4; ++c)
         EXPECT_EQ(f.GridGebühren.ColEditable(c), c <= 2) << "rate and cost are computed only";
-    }
     ASSERT_EQ(f.comKategorie.ListCount(), 11);
-    EXPECT_EQ(f.comKategorie.List(1), "Meßtruppführer");
-    EXPECT_EQ(f.comKategorie.List(9), "Kraftfahrzeug");
     EXPECT_EQ(f.comKategorie.List(10), "") << "the empty entry comes last";
     EXPECT_TRUE(f.comKategorie.Visible()) << "over the current cell, line 1 column 1";
     EXPECT_EQ(f.comKategorie.ListIndex(), 0);
-    EXPECT_EQ(f.comKategorie.Width(), 3225) << "as wide as the column set up";
 }
 
 // Each row names what it proves: the kind, the quantity typed, and the line as the grid then shows it.
@@ -42,15 +33,10 @@ TEST_F(frmKat6Zeilen, EachKindTakesItsQuantityByItsRuleAndShowsRateAndCost) {
         {"kilometres cut to whole", "Kraftfahrzeug", "123,9", "Kraftfahrzeug|123| 0,46|     56,58"},
         {"days cut to whole", "Spezialinstrument außen über 4h", "2,5",
          "Spezialinstrument außen über 4h|2|51,00|    102,00"},
-        {"rounded to tenths first, down", "Öffentl. bestellter Vermessungsing.", "2,04",
-         "Öffentl. bestellter Vermessungsing.|2|56,00|    112,00"},
-        {"rounded to tenths first, up", "Öffentl. bestellter Vermessungsing.", "2,26",
-         "Öffentl. bestellter Vermessungsing.|2,5|56,00|    140,00"},
         {"tenths 6 to 9 are the next hour", "sonstige technische Kräfte", "6,7",
          "sonstige technische Kräfte|7|30,60|    214,20"},
         {"a half hour stays", "vermessungstechnische Fachkräfte", "1,5",
          "vermessungstechnische Fachkräfte|1,5|41,00|     61,50"},
-        {"any magnitude of hours", "Rechenanlage", "1234,3", "Rechenanlage|1234,5|10,20| 12.591,90"},
         {"less than a day is none", "Spezialinstrument außen bis 4h", "0,9",
          "Spezialinstrument außen bis 4h|0|25,50|      0,00"},
         {"quantity 0 shows the rate", "Zeichenanlage", "0", "Zeichenanlage|0|15,40|      0,00"},
@@ -85,18 +71,11 @@ TEST_F(frmKat6Zeilen, TheEmptyEntryClearsTheLine) {
     EXPECT_EQ(f.comKategorie.ListIndex(), 10);
 }
 
-TEST_F(frmKat6Zeilen, TheListLiesOverColumnOneAndWritesItsKindBack) {
+TEST_F(frmKat6Zeilen, TheListOverColumnOneWritesItsKindBack) {
     frmKat6& f = Öffnen();
     ui::Grid& g = f.GridGebühren;
-    Spielen(R"j([{"cell": "GridGebühren", "row": 1, "col": 1}])j");
-    EXPECT_TRUE(f.comKategorie.Visible());
-    EXPECT_EQ(f.comKategorie.ListIndex(), 0);
-    EXPECT_EQ(f.comKategorie.Left(), g.Left() + static_cast<float>(g.ColPos(1)));
-    EXPECT_EQ(f.comKategorie.Top(), g.Top() + static_cast<float>(g.RowPos(1)));
-    EXPECT_EQ(f.comKategorie.Width(), 3225);
-
-    Spielen(
-        R"j([{"choose": "comKategorie", "text": "Kraftfahrzeug"}, {"cell": "GridGebühren", "row": 1, "col": 4}])j");
+    Spielen(R"j([{"cell": "GridGebühren", "row": 1, "col": 1},
+                {"choose": "comKategorie", "text": "Kraftfahrzeug"}, {"cell": "GridGebühren", "row": 1, "col": 4}])j");
     EXPECT_FALSE(f.comKategorie.Visible());
     EXPECT_EQ(Linie(1), "Kraftfahrzeug|0| 0,46|      0,00") << "the line is computed with its new kind";
 
@@ -122,20 +101,11 @@ TEST_F(frmKat6Zeilen, TabInTheQuantityColumnComputesTheLineAndGoesOn) {
         << "computed before leaving";
     ASSERT_EQ(g.Rows(), 2) << "Tab on the last line adds one";
     EXPECT_EQ(Linie(2), "Öffentl. bestellter Vermessungsing.|0|56,00|      0,00");
-    EXPECT_EQ(g.RowHeight(2), 300);
-    EXPECT_EQ(g.Row(), 2);
     EXPECT_EQ(g.Col(), 1) << "the new line starts at its kind";
     EXPECT_TRUE(f.comKategorie.Visible());
 
-    Eingeben(1, "Meßtruppführer", "3,2");
-    Spielen(R"j([{"key": "GridGebühren", "code": 39}])j");
-    EXPECT_EQ(g.Rows(), 2) << "Right on another line only moves down";
-    EXPECT_EQ(g.Row(), 2);
-    EXPECT_EQ(Linie(1), "Meßtruppführer|3,5|46,00|    161,00");
-
-    Spielen(R"j([{"cell": "GridGebühren", "row": 2, "col": 3}, {"key": "GridGebühren", "code": 9},
-                {"cell": "GridGebühren", "row": 2, "col": 2}, {"key": "GridGebühren", "code": 9, "shift": 1}])j");
-    EXPECT_EQ(g.Rows(), 2) << "not from the rate column, nor with Shift";
+    Spielen(R"j([{"cell": "GridGebühren", "row": 2, "col": 3}, {"key": "GridGebühren", "code": 9}])j");
+    EXPECT_EQ(g.Rows(), 2) << "not from the rate column";
 }
 
 TEST_F(frmKat6Zeilen, InsertAddsALineOfTheFirstKindNotYetComputed) {
